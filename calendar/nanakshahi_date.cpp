@@ -1,36 +1,54 @@
 #include "calendar/nanakshahi_date.h"
 
 #include <charconv>
+#include <cstring>
 
 namespace tarnvel {
 namespace {
 
-void append_number(std::string& s, int n) {
-    char buf[12];
-    const auto r = std::to_chars(buf, buf + sizeof buf, n);
-    s.append(buf, r.ptr);
+// Writes n in decimal at p and returns the end; n may be negative for dates before year 1.
+char* put_number(char* p, int n) {
+    if (n >= 0 && n < 10) {  // most Nanakshahi days: no need for the general case
+        *p = static_cast<char>('0' + n);
+        return p + 1;
+    }
+    return std::to_chars(p, p + 11, n).ptr;
+}
+
+char* put(char* p, std::string_view s) {
+    std::memcpy(p, s.data(), s.size());
+    return p + s.size();
 }
 
 // Zero-padded to `width` digits; years past 9999 simply grow.
 void assign_padded(std::string& s, int n, int width) {
-    char buf[12];
-    const auto r = std::to_chars(buf, buf + sizeof buf, n);
-    const auto len = static_cast<int>(r.ptr - buf);
-    s.assign(static_cast<std::size_t>(len < width ? width - len : 0), '0');
-    s.append(buf, r.ptr);
+    char buf[16];
+    char* end = put_number(buf, n);
+    const auto len = static_cast<int>(end - buf);
+    if (len >= width) {
+        s.assign(buf, end);
+        return;
+    }
+    char padded[16];
+    const auto zeros = static_cast<std::size_t>(width - len);
+    std::memset(padded, '0', zeros);
+    std::memcpy(padded + zeros, buf, static_cast<std::size_t>(len));
+    s.assign(padded, static_cast<std::size_t>(width));
 }
 
-// day + " " + name + ", " + sammat + year + tail, the one shape of both display lines.
+// day + " " + name + ", " + sammat + year + tail, the one shape of both display lines,
+// built on the stack and stored with one copy.
 void assign_line(std::string& s, NanakshahiFields f, std::string_view name, std::string_view sammat,
                  std::string_view tail) {
-    s.clear();
-    append_number(s, f.day);
-    s += ' ';
-    s += name;
-    s += ", ";
-    s += sammat;
-    append_number(s, f.year);
-    s += tail;
+    char buf[64];
+    char* p = put_number(buf, f.day);
+    *p++ = ' ';
+    p = put(p, name);
+    p = put(p, ", ");
+    p = put(p, sammat);
+    p = put_number(p, f.year);
+    p = put(p, tail);
+    s.assign(buf, p);
 }
 
 constexpr std::string_view kSammatEnglish = "Sammat ";
