@@ -1,0 +1,168 @@
+// Input that is not clean legacy text: stray signs, punctuation, other scripts, broken UTF-8,
+// and random data. Nothing may be lost and the output must always be valid UTF-8 in NFC.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstddef>
+#include <random>
+#include <string>
+#include <string_view>
+
+#include "gurmukhi/gurmukhi.h"
+
+namespace {
+
+using tarnvel::gurmukhi::legacy_latin1_to_unicode;
+using tarnvel::gurmukhi::legacy_to_unicode;
+
+// Strict UTF-8 check written independently of the converter's decoder.
+bool valid_utf8(std::string_view s) {
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        std::size_t n = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 0;
+        if (n == 0 || i + n > s.size()) return false;
+        char32_t cp = n == 1 ? b : b & (0x7F >> n);
+        for (std::size_t k = 1; k < n; ++k) {
+            const auto c = static_cast<unsigned char>(s[i + k]);
+            if ((c & 0xC0) != 0x80) return false;
+            cp = (cp << 6) | (c & 0x3F);
+        }
+        constexpr char32_t min_for_length[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (cp < min_for_length[n] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+        i += n;
+    }
+    return true;
+}
+
+std::size_t count(std::string_view haystack, std::string_view needle) {
+    std::size_t n = 0;
+    for (auto pos = haystack.find(needle); pos != std::string_view::npos; pos = haystack.find(needle, pos + 1)) ++n;
+    return n;
+}
+
+// Properties of NFC that concern Gurmukhi: no composition-excluded letter and no nukta after
+// a virama.
+void expect_gurmukhi_nfc(std::string_view out, std::string_view input) {
+    for (std::string_view excluded : {"\u0A33", "\u0A36", "\u0A59", "\u0A5A", "\u0A5B", "\u0A5E"}) {
+        EXPECT_EQ(out.find(excluded), std::string_view::npos) << "input: " << input;
+    }
+    EXPECT_EQ(out.find("\u0A4D\u0A3C"), std::string_view::npos) << "input: " << input;
+}
+
+TEST(Robustness, AsciiPunctuationAndWhitespacePassThrough) {
+    for (std::string_view s : {" ", "\n", "\r\n", "\t", ".", ",", ";", ":", "!", "?", "'", "\"", "(", ")", "-",
+                               "+", "=", "/", "*", "_", "#", "$", "%", "{", "}", "<", ">", "  \n\n  ",
+                               "(.,;:!?)"}) {
+        EXPECT_EQ(legacy_to_unicode(s), s);
+        EXPECT_EQ(legacy_latin1_to_unicode(s), s);
+    }
+    EXPECT_EQ(legacy_to_unicode("rwm,\nrwm.\r\n"), "ਰਾਮ,\nਰਾਮ.\r\n");
+}
+
+TEST(Robustness, SihariWithoutAFollowingLetterIsKeptInPlace) {
+    struct Case {
+        std::string_view legacy;
+        std::string_view unicode;
+    };
+    for (const Case& c : {
+             Case{"i", "ਿ"},
+             Case{"i ", "ਿ "},
+             Case{" i", " ਿ"},
+             Case{"k i", "ਕ ਿ"},
+             Case{"i\nk", "ਿ\nਕ"},
+             Case{"i]", "ਿ॥"},
+             Case{"i1", "ਿ੧"},
+             Case{"iik", "ਿਕਿ"},  // only the nearer sihari reaches the letter
+             Case{"iR", "ਿ੍ਰ"},
+             Case{"iM", "ਿੰ"},
+             Case{"i.k", "ਿ.ਕ"},
+             Case{"i\xE2\x82\xAC", "ਿ€"},
+         }) {
+        EXPECT_EQ(legacy_to_unicode(c.legacy), c.unicode) << "legacy input: " << c.legacy;
+    }
+}
+
+TEST(Robustness, MalformedUtf8BecomesReplacementCharacters) {
+    struct Case {
+        std::string_view bytes;
+        std::string_view unicode;
+    };
+    for (const Case& c : {
+             Case{"\xFF", "\uFFFD"},
+             Case{"k\xFFk", "ਕ\uFFFDਕ"},
+             Case{"\xE0\xA8", "\uFFFD"},                      // truncated: one maximal subpart
+             Case{"\xE0\xA8k", "\uFFFDਕ"},
+             Case{"\xC0\xAF", "\uFFFD\uFFFD"},                // overlong
+             Case{"\xE0\x80\xAF", "\uFFFD\uFFFD\uFFFD"},          // overlong
+             Case{"\xF0\x80\x80\xAF", "\uFFFD\uFFFD\uFFFD\uFFFD"},  // overlong
+             Case{"\xED\xA0\x80", "\uFFFD\uFFFD\uFFFD"},      // surrogate
+             Case{"\xF4\x90\x80\x80", "\uFFFD\uFFFD\uFFFD\uFFFD"},  // past U+10FFFF
+             Case{"\x80k", "\uFFFDਕ"},                        // lone continuation byte
+             Case{"i\xFF", "ਿ\uFFFD"},
+         }) {
+        EXPECT_EQ(legacy_to_unicode(c.bytes), c.unicode);
+    }
+}
+
+TEST(Robustness, TextOutsideTheLayoutPassesThrough) {
+    for (std::string_view s : {"é", "€", "😀", "ਕਿਰਪਾ", "\uFFFD", "Ω"}) {
+        EXPECT_EQ(legacy_to_unicode(s), s);
+    }
+    // Already-Unicode nukta letters are brought to NFC.
+    EXPECT_EQ(legacy_to_unicode("\u0A36\u0A33"), "\u0A38\u0A3C\u0A32\u0A3C");
+    EXPECT_EQ(legacy_to_unicode("\u0A38\u0A4D\u0A3C"), "\u0A38\u0A3C\u0A4D");
+}
+
+TEST(Robustness, RandomBytesGiveValidUtf8) {
+    std::mt19937 rng(20260314);
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::uniform_int_distribution<int> length(0, 48);
+    for (int round = 0; round < 4000; ++round) {
+        std::string in(static_cast<std::size_t>(length(rng)), '\0');
+        for (char& ch : in) ch = static_cast<char>(byte(rng));
+        const std::string out = legacy_to_unicode(in);
+        ASSERT_TRUE(valid_utf8(out)) << "round " << round;
+        expect_gurmukhi_nfc(out, in);
+        const std::string out8 = legacy_latin1_to_unicode(in);
+        ASSERT_TRUE(valid_utf8(out8)) << "round " << round;
+        expect_gurmukhi_nfc(out8, in);
+        // ASCII that is no key is never absorbed, not even by a broken UTF-8 sequence.
+        for (char ch : std::string_view("!\"#$%'()*+,-./:;=?_{}\t\n\r ")) {
+            const auto typed = static_cast<std::size_t>(std::ranges::count(in, ch));
+            EXPECT_EQ(count(out, std::string(1, ch)), typed) << "round " << round;
+            EXPECT_EQ(count(out8, std::string(1, ch)), typed) << "round " << round;
+        }
+    }
+}
+
+TEST(Robustness, RandomLegacyTextKeepsEverySign) {
+    // Keys only; sihari, carriers, nasals and whitespace are counted on both sides.
+    constexpr std::string_view keys =
+        "aAeEshkKgG|cCjJ\\tTfFxqQdDnpPbBmXrlvVS^Zz&LRHiwIuUyYoOMN`~0123456789[]@ \n";
+    std::mt19937 rng(1469);
+    std::uniform_int_distribution<std::size_t> pick(0, keys.size() - 1);
+    std::uniform_int_distribution<int> length(0, 30);
+    for (int round = 0; round < 3000; ++round) {
+        std::string in;
+        for (int n = length(rng); n > 0; --n) in += keys[pick(rng)];
+        const std::string out = legacy_to_unicode(in);
+        ASSERT_TRUE(valid_utf8(out));
+        expect_gurmukhi_nfc(out, in);
+        EXPECT_TRUE(std::none_of(out.begin(), out.end(),
+                                 [](char ch) { return std::isalnum(static_cast<unsigned char>(ch)); }))
+            << "a key left unconverted in: " << in;
+        const auto typed = [&](char key) { return static_cast<std::size_t>(std::ranges::count(in, key)); };
+        // A sihari is either written or absorbed into ਇ; iri shows as ੲ ਇ ਈ or ਏ.
+        EXPECT_EQ(typed('i'), count(out, "ਿ") + count(out, "ਇ")) << in;
+        EXPECT_EQ(typed('e'), count(out, "ੲ") + count(out, "ਇ") + count(out, "ਈ") + count(out, "ਏ")) << in;
+        EXPECT_EQ(typed('M'), count(out, "ੰ")) << in;
+        EXPECT_EQ(typed('`') + typed('~'), count(out, "ੱ")) << in;
+        EXPECT_EQ(typed(' '), count(out, " ")) << in;
+        EXPECT_EQ(typed('\n'), count(out, "\n")) << in;
+    }
+}
+
+}  // namespace

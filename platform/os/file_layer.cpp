@@ -1,0 +1,103 @@
+#include "platform/os/file_layer.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tarnvel::platform::os {
+
+int FileLayer::MakeTemp(std::string& path_template) { return ::mkstemp(path_template.data()); }
+ssize_t FileLayer::Write(int fd, const void* data, std::size_t size) { return ::write(fd, data, size); }
+int FileLayer::Sync(int fd) { return ::fsync(fd); }
+int FileLayer::Close(int fd) { return ::close(fd); }
+int FileLayer::Rename(const std::string& from, const std::string& to) { return std::rename(from.c_str(), to.c_str()); }
+int FileLayer::Unlink(const std::string& path) { return ::unlink(path.c_str()); }
+int FileLayer::MakeDir(const std::string& path) { return ::mkdir(path.c_str(), 0755); }
+
+FileLayer& FileLayer::Real() {
+    static FileLayer real;
+    return real;
+}
+
+std::string ReadWholeFile(const std::string& path, std::size_t limit, int& error) {
+    error = 0;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        error = errno;
+        return {};
+    }
+    std::string data;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        error = errno;
+    } else if (!S_ISREG(st.st_mode)) {
+        error = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    } else if (static_cast<std::size_t>(st.st_size) > limit) {
+        error = EFBIG;
+    } else {
+        char buf[16384];
+        for (;;) {
+            const ssize_t n = ::read(fd, buf, sizeof buf);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) {
+                error = errno;
+                break;
+            }
+            if (n == 0) break;
+            data.append(buf, static_cast<std::size_t>(n));
+            if (data.size() > limit) {
+                error = EFBIG;  // grew while being read
+                break;
+            }
+        }
+    }
+    ::close(fd);
+    if (error != 0) data.clear();
+    return data;
+}
+
+int WriteFileAtomically(FileLayer& fs, const std::string& path, const std::string& contents) {
+    std::string temp = path + ".XXXXXX";
+    const int fd = fs.MakeTemp(temp);
+    if (fd < 0) return errno;
+    int error = 0;
+    std::size_t done = 0;
+    while (done < contents.size()) {
+        const ssize_t n = fs.Write(fd, contents.data() + done, contents.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            error = n < 0 ? errno : EIO;
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    if (error == 0 && fs.Sync(fd) != 0) error = errno;
+    if (fs.Close(fd) != 0 && error == 0) error = errno;
+    if (error == 0 && fs.Rename(temp, path) != 0) error = errno;
+    if (error != 0) fs.Unlink(temp);
+    return error;
+}
+
+int MakeDirs(FileLayer& fs, const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0) return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
+    const auto slash = path.find_last_of('/');
+    if (slash != std::string::npos && slash > 0) {
+        if (const int e = MakeDirs(fs, path.substr(0, slash)); e != 0) return e;
+    }
+    if (fs.MakeDir(path) != 0 && errno != EEXIST) return errno;
+    return 0;
+}
+
+std::string ConfigHome() {
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    if (xdg && xdg[0] == '/') return xdg;
+    const char* home = std::getenv("HOME");
+    if (home && home[0] == '/') return std::string(home) + "/.config";
+    return {};
+}
+
+}  // namespace tarnvel::platform::os

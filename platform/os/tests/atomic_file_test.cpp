@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "platform/os/file_layer.h"
+#include "platform/os/ini_store.h"
+#include "platform/os/tests/temp_dir.h"
+
+namespace tarnvel::platform::os {
+namespace {
+
+using test::TempDir;
+
+// The real calls, with one of them failing as a full or broken disk makes it fail.
+class FaultyLayer : public FileLayer {
+public:
+    enum class Fault { None, DiskFullMidWrite, SyncFails, RenameFails, CloseFails };
+    explicit FaultyLayer(Fault f) : fault_(f) {}
+
+    ssize_t Write(int fd, const void* data, std::size_t size) override {
+        if (fault_ != Fault::DiskFullMidWrite) return FileLayer::Write(fd, data, size);
+        if (written_ >= 5) {
+            errno = ENOSPC;
+            return -1;
+        }
+        const std::size_t n = std::min<std::size_t>(size, 5 - written_);
+        written_ += n;
+        return FileLayer::Write(fd, data, n);
+    }
+    int Sync(int fd) override { return fault_ == Fault::SyncFails ? (errno = EIO, -1) : FileLayer::Sync(fd); }
+    int Close(int fd) override {
+        const int r = FileLayer::Close(fd);
+        return fault_ == Fault::CloseFails ? (errno = EDQUOT, -1) : r;
+    }
+    int Rename(const std::string& from, const std::string& to) override {
+        return fault_ == Fault::RenameFails ? (errno = EXDEV, -1) : FileLayer::Rename(from, to);
+    }
+
+private:
+    Fault fault_;
+    std::size_t written_ = 0;
+};
+
+std::size_t entries(const std::string& dir) {
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir), {}));
+}
+
+TEST(AtomicFile, EveryFailureLeavesTheOldFileWholeAndNoLitter) {
+    struct Case {
+        FaultyLayer::Fault fault;
+        int error;
+    } const cases[] = {
+        {FaultyLayer::Fault::DiskFullMidWrite, ENOSPC},
+        {FaultyLayer::Fault::SyncFails, EIO},
+        {FaultyLayer::Fault::CloseFails, EDQUOT},
+        {FaultyLayer::Fault::RenameFails, EXDEV},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        const std::string path = dir / "Nanakshahi.ini";
+        test::WriteFile(path, "[Tarnvel]\nRun_Startup=1\n");
+        FaultyLayer fs(c.fault);
+        EXPECT_EQ(WriteFileAtomically(fs, path, std::string(1000, 'x')), c.error);
+        EXPECT_EQ(test::ReadFile(path), "[Tarnvel]\nRun_Startup=1\n");
+        EXPECT_EQ(entries(dir.path()), 1u);
+    }
+}
+
+TEST(AtomicFile, StoreReportsAFullDiskWithItsCause) {
+    TempDir dir;
+    test::WriteFile(dir / "Nanakshahi.ini", "[Tarnvel]\nVersion=old\n");
+    FaultyLayer fs(FaultyLayer::Fault::DiskFullMidWrite);
+    IniStore store(dir.path(), fs);
+    const StoreError e = store.SaveSetting("Nanakshahi", "Tarnvel", "Version", "Tarnvel 1.0");
+    EXPECT_EQ(e.code, ENOSPC);
+    EXPECT_NE(e.message.find("No space left on device"), std::string::npos) << e.message;
+    EXPECT_EQ(test::ReadFile(dir / "Nanakshahi.ini"), "[Tarnvel]\nVersion=old\n");
+}
+
+TEST(AtomicFile, MakeDirsCreatesParentsAndRefusesAFileInTheWay) {
+    TempDir dir;
+    EXPECT_EQ(MakeDirs(FileLayer::Real(), dir / "a/b/c"), 0);
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "a/b/c"));
+    EXPECT_EQ(MakeDirs(FileLayer::Real(), dir / "a/b/c"), 0);
+    test::WriteFile(dir / "file", "");
+    EXPECT_EQ(MakeDirs(FileLayer::Real(), dir / "file"), ENOTDIR);
+    EXPECT_EQ(MakeDirs(FileLayer::Real(), dir / "file/below"), ENOTDIR);
+}
+
+TEST(AtomicFile, ReadRefusesWhatIsNotAFileOrTooLarge) {
+    TempDir dir;
+    int error = 0;
+    EXPECT_EQ(ReadWholeFile(dir / "missing", 100, error), "");
+    EXPECT_EQ(error, ENOENT);
+    EXPECT_EQ(ReadWholeFile(dir.path(), 100, error), "");
+    EXPECT_EQ(error, EISDIR);
+    test::WriteFile(dir / "big", std::string(101, 'x'));
+    EXPECT_EQ(ReadWholeFile(dir / "big", 100, error), "");
+    EXPECT_EQ(error, EFBIG);
+    EXPECT_EQ(ReadWholeFile(dir / "big", 101, error).size(), 101u);
+    EXPECT_EQ(error, 0);
+}
+
+// Permission bits stop nothing for root, so the write runs in a child that has
+// given up root for good.
+TEST(AtomicFile, UnwritableFolderFailsWithoutTouchingTheOldFile) {
+    TempDir dir;
+    test::WriteFile(dir / "Nanakshahi.ini", "[Tarnvel]\nVersion=old\n");
+    ::chmod((dir / "Nanakshahi.ini").c_str(), 0644);
+    ::chmod(dir.path().c_str(), 0555);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(3);
+        IniStore store(dir.path());
+        const bool read_ok = store.GetSetting("Nanakshahi", "Tarnvel", "Version", "") == "old";
+        const StoreError e = store.SaveSetting("Nanakshahi", "Tarnvel", "Version", "new");
+        ::_exit(read_ok && e.code == EACCES && e.message.find("Permission denied") != std::string::npos ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(test::ReadFile(dir / "Nanakshahi.ini"), "[Tarnvel]\nVersion=old\n");
+}
+
+}  // namespace
+}  // namespace tarnvel::platform::os
