@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "cli/help_text.h"
+#include "run_result.h"
+
+namespace tarnvel::cli {
+namespace {
+
+using testing::run_with;
+
+struct OutputCase {
+    std::vector<std::string_view> args;
+    CivilDate today;
+    std::string_view out;
+};
+
+TEST(Run, PrintsDateLines) {
+    const OutputCase cases[] = {
+        {{}, {2026, 12, 5}, "22 Maghar, Sammat 558 Nanakshahi\n"},
+        {{}, {2026, 3, 14}, "1 Chet, Sammat 558 Nanakshahi\n"},
+        {{"2028-02-29", "2028-03-01", "2028-03-13", "2028-03-14"},
+         {2026, 12, 5},
+         "18 Phagan, Sammat 559 Nanakshahi\n19 Phagan, Sammat 559 Nanakshahi\n"
+         "31 Phagan, Sammat 559 Nanakshahi\n1 Chet, Sammat 560 Nanakshahi\n"},
+        {{"1469-03-14", "9999-12-31"}, {2026, 12, 5}, "1 Chet, Sammat 1 Nanakshahi\n18 Poh, Sammat 8531 Nanakshahi\n"},
+        {{"--legacy"}, {2026, 12, 5}, "22 m`Gr, sMmq 558 nwnkSwhI\n"},
+        {{"2026-03-13", "--legacy"}, {2000, 1, 1}, "30 P`gx, sMmq 557 nwnkSwhI\n"},
+        // NFC keeps sha as sa + nukta.
+        {{"--gurmukhi"}, {2026, 12, 5}, "੨੨ ਮੱਘਰ, ਸੰਮਤ ੫੫੮ ਨਾਨਕ\u0A38\u0A3Cਾਹੀ\n"},
+        {{"--gurmukhi", "2026-04-14"}, {2026, 12, 5}, "੧ ਵੈਸਾਖ, ਸੰਮਤ ੫੫੮ ਨਾਨਕ\u0A38\u0A3Cਾਹੀ\n"},
+        {{"--version"}, {2026, 12, 5}, "nanakshahi (Tarnvel) 1.0\n"},
+    };
+    for (const OutputCase& c : cases) {
+        const auto r = run_with(c.args, c.today);
+        SCOPED_TRACE(c.args.empty() ? std::string("(no arguments)") : std::string(c.args.front()));
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_EQ(r.err, "");
+    }
+}
+
+TEST(Run, HelpNamesEveryOption) {
+    for (std::string_view spelled : {"--help", "-h"}) {
+        const auto r = run_with({spelled});
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out, HelpText);
+    }
+    for (std::string_view option : {"--gurmukhi", "--legacy", "--range", "--month", "--upcoming", "--unicode",
+                                    "--help", "--version"})
+        EXPECT_NE(HelpText.find(option), std::string_view::npos) << option;
+}
+
+TEST(Run, UnicodeConvertsStandardInput) {
+    const auto r = run_with({"--unicode"}, {2026, 12, 5}, "cyq vYswK\nm`Gr\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "ਚੇਤ ਵੈਸਾਖ\nਮੱਘਰ\n");
+    EXPECT_EQ(r.err, "");
+}
+
+TEST(Run, RangeAndMonthAndUpcomingGoToStandardOutput) {
+    const auto range = run_with({"--range", "2026-03-13", "2026-03-14"});
+    EXPECT_EQ(range.status, 0);
+    EXPECT_EQ(range.out,
+              "2026-03-13\t30\t12\t557\t30 Phagan, Sammat 557 Nanakshahi\n"
+              "2026-03-14\t1\t1\t558\t1 Chet, Sammat 558 Nanakshahi\n");
+
+    // Without YEAR MONTH the month is today's: 5 December 2026 lies in Maghar 558.
+    const auto month = run_with({"--month"}, {2026, 12, 5});
+    EXPECT_EQ(month.status, 0);
+    EXPECT_NE(month.out.find("Maghar, Sammat 558"), std::string::npos) << month.out;
+    EXPECT_EQ(month.out, run_with({"--month", "558", "9"}, {1999, 1, 1}).out);
+
+    const auto upcoming = run_with({"--upcoming"}, {2026, 12, 5});
+    EXPECT_EQ(upcoming.status, 0);
+    EXPECT_EQ(std::count(upcoming.out.begin(), upcoming.out.end(), '\n'), 5);
+    const auto three = run_with({"--upcoming", "3"}, {2026, 12, 5});
+    EXPECT_EQ(three.out, upcoming.out.substr(0, three.out.size()));
+    EXPECT_EQ(std::count(three.out.begin(), three.out.end(), '\n'), 3);
+}
+
+struct BadCase {
+    std::vector<std::string_view> args;
+    std::string_view message;  // the whole line on standard error
+};
+
+TEST(Run, RefusesBadInputWithOneLineAndNoOutput) {
+    const BadCase cases[] = {
+        {{"2026-02-30"}, "nanakshahi: not a valid date: 2026-02-30\n"},
+        {{"2027-02-29"}, "nanakshahi: not a valid date: 2027-02-29\n"},
+        {{"2100-02-29"}, "nanakshahi: not a valid date: 2100-02-29\n"},
+        {{"2026-13-01"}, "nanakshahi: not a valid date: 2026-13-01\n"},
+        {{"tomorrow"}, "nanakshahi: not a date (expected YYYY-MM-DD): tomorrow\n"},
+        {{"2026-3-14"}, "nanakshahi: not a date (expected YYYY-MM-DD): 2026-3-14\n"},
+        {{"2026-03-14x"}, "nanakshahi: not a date (expected YYYY-MM-DD): 2026-03-14x\n"},
+        {{"226-03-14"}, "nanakshahi: not a date (expected YYYY-MM-DD): 226-03-14\n"},
+        {{""}, "nanakshahi: not a date (expected YYYY-MM-DD): \"\"\n"},
+        {{"-"}, "nanakshahi: not a date (expected YYYY-MM-DD): -\n"},
+        {{"2026-12-05\n"}, "nanakshahi: not a date (expected YYYY-MM-DD): 2026-12-05\\n\n"},
+        {{"1469-03-13"}, "nanakshahi: date before the first day of the calendar (1469-03-14): 1469-03-13\n"},
+        {{"0001-01-01"}, "nanakshahi: date before the first day of the calendar (1469-03-14): 0001-01-01\n"},
+        {{"10000-01-01"}, "nanakshahi: date after the last day the command handles (9999-12-31): 10000-01-01\n"},
+        // A good date first: all arguments are checked before anything is printed.
+        {{"2026-12-05", "2026-02-30"}, "nanakshahi: not a valid date: 2026-02-30\n"},
+        {{"--frobnicate"}, "nanakshahi: unknown option: --frobnicate (see nanakshahi --help)\n"},
+        {{"--range", "2026-05-01", "2026-04-30"}, "nanakshahi: range ends before it begins: 2026-05-01 2026-04-30\n"},
+        {{"--range", "2026-05-01"}, "nanakshahi: --range needs two dates, FROM and TO\n"},
+        {{"--range"}, "nanakshahi: --range needs two dates, FROM and TO\n"},
+        {{"--range", "2026-05-01", "--legacy"}, "nanakshahi: --range needs two dates, FROM and TO\n"},
+        {{"--range", "1469-03-13", "1470-01-01"},
+         "nanakshahi: date before the first day of the calendar (1469-03-14): 1469-03-13\n"},
+        {{"--range", "2026-01-01", "2026-02-29"}, "nanakshahi: not a valid date: 2026-02-29\n"},
+        {{"--range", "2026-01-01", "2026-01-02", "2026-01-03"},
+         "nanakshahi: unexpected argument after --range: 2026-01-03\n"},
+        {{"--upcoming", "0"}, "nanakshahi: not a count from 1 to 1000: 0\n"},
+        {{"--upcoming", "1001"}, "nanakshahi: not a count from 1 to 1000: 1001\n"},
+        {{"--upcoming", "five"}, "nanakshahi: not a count from 1 to 1000: five\n"},
+        {{"--upcoming", "-3"}, "nanakshahi: not a count from 1 to 1000: -3\n"},
+        {{"--upcoming", "99999999999999999999"}, "nanakshahi: not a count from 1 to 1000: 99999999999999999999\n"},
+        {{"--month", "558"}, "nanakshahi: --month needs a MONTH (1-12) after the YEAR: 558\n"},
+        {{"--month", "558", "13"}, "nanakshahi: not a month number from 1 to 12: 13\n"},
+        {{"--month", "558", "0"}, "nanakshahi: not a month number from 1 to 12: 0\n"},
+        {{"--month", "0", "1"}, "nanakshahi: not a Nanakshahi year from 1 to 8531: 0\n"},
+        {{"--month", "8532", "1"}, "nanakshahi: not a Nanakshahi year from 1 to 8531: 8532\n"},
+        {{"--month", "Sammat", "1"}, "nanakshahi: not a Nanakshahi year from 1 to 8531: Sammat\n"},
+        // Poh 8531 begins on 9999-12-14 and ends in the year 10000.
+        {{"--month", "8531", "10"}, "nanakshahi: month outside 1469-03-14 to 9999-12-31: 8531 10\n"},
+        {{"--gurmukhi", "--legacy"}, "nanakshahi: --gurmukhi and --legacy cannot be used together\n"},
+        {{"--range", "2026-01-01", "2026-01-02", "--month"}, "nanakshahi: --range and --month cannot be used together\n"},
+        {{"--upcoming", "--upcoming"}, "nanakshahi: option given twice: --upcoming\n"},
+        {{"--month", "--gurmukhi"}, "nanakshahi: --month and --gurmukhi cannot be used together\n"},
+        {{"--help", "2026-01-01"}, "nanakshahi: unexpected argument after --help: 2026-01-01\n"},
+        {{"--unicode", "notes.txt"}, "nanakshahi: unexpected argument after --unicode: notes.txt\n"},
+    };
+    for (const BadCase& c : cases) {
+        const auto r = run_with(c.args, {2026, 12, 5}, "cyq\n");
+        SCOPED_TRACE(c.message);
+        EXPECT_EQ(r.status, ExitBadInput);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, c.message);
+    }
+}
+
+TEST(Run, TodayOutsideTheCalendarIsAFailureNotBadInput) {
+    for (const CivilDate today : {CivilDate{1400, 1, 1}, CivilDate{2026, 2, 30}}) {
+        const auto r = run_with({}, today);
+        EXPECT_EQ(r.status, ExitFailure);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, "nanakshahi: today's date is outside 1469-03-14 to 9999-12-31\n");
+    }
+    // Dates given explicitly need no today.
+    EXPECT_EQ(run_with({"2026-12-05"}, {0, 0, 0}).out, "22 Maghar, Sammat 558 Nanakshahi\n");
+    // The current month can run past the last day even when today does not.
+    const auto poh = run_with({"--month"}, {9999, 12, 20});
+    EXPECT_EQ(poh.status, ExitFailure);
+    EXPECT_EQ(poh.out, "");
+}
+
+TEST(Run, ReportsAFailedWrite) {
+    std::istringstream in;
+    std::ostringstream out, err;
+    out.setstate(std::ios::badbit);
+    const std::vector<std::string_view> args{"--range", "2026-01-01", "2026-12-31"};
+    EXPECT_EQ(run(args, {2026, 12, 5}, in, out, err), ExitFailure);
+    EXPECT_EQ(err.str(), "nanakshahi: cannot write to standard output\n");
+}
+
+}  // namespace
+}  // namespace tarnvel::cli
