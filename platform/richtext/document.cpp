@@ -1,0 +1,94 @@
+#include "platform/richtext/document.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+
+namespace tarnvel::richtext {
+
+namespace {
+
+std::uint32_t clamp_offset(std::int64_t v, std::uint32_t size) {
+    return static_cast<std::uint32_t>(std::clamp<std::int64_t>(v, 0, size));
+}
+
+}  // namespace
+
+Document Document::selection(std::int64_t start, std::int64_t length) const {
+    const auto size = static_cast<std::uint32_t>(text.size());
+    // [start, start + length) intersected with the text, without overflowing on any input.
+    const std::int64_t len = std::max<std::int64_t>(length, 0);
+    const std::int64_t end = start < 0 || len <= INT64_MAX - start ? start + len : INT64_MAX;
+    const std::uint32_t s = clamp_offset(start, size);
+    const std::uint32_t e = std::max(s, clamp_offset(end, size));
+
+    Document out;
+    out.fonts = fonts;
+    out.text.assign(text, s, e - s);
+
+    auto run = std::upper_bound(runs.begin(), runs.end(), s,
+                                [](std::uint32_t off, const Run& r) { return off < r.start; });
+    if (run != runs.begin()) --run;
+    for (; run != runs.end() && run->start < e; ++run) {
+        const std::uint32_t cs = std::max(run->start, s);
+        const std::uint32_t ce = std::min(run->start + run->length, e);
+        if (ce > cs) out.runs.push_back(Run{cs - s, ce - cs, run->format});
+    }
+
+    // A boundary survives only where the slice holds the paragraph's whole mark; a piece of a
+    // mark at either end of the slice is plain text of the neighbouring paragraph.
+    out.paragraphs.clear();
+    std::uint32_t para_start = 0;
+    const Paragraph* last_full = nullptr;
+    for (std::size_t i = 0; i < paragraphs.size(); ++i) {
+        const Paragraph& p = paragraphs[i];
+        if (p.end < s || (p.end == s && i + 1 < paragraphs.size())) continue;
+        const bool has_mark = i + 1 < paragraphs.size();
+        const std::uint32_t ce = std::min(p.end, e);
+        const std::uint32_t cs = std::max(p.start, s);
+        if (has_mark && ce == p.end && cs + 2 <= p.end) {
+            out.paragraphs.push_back(Paragraph{para_start, ce - s, p.format});
+            para_start = ce - s;
+            last_full = &p;
+            if (ce == e) break;
+            continue;
+        }
+        if (ce == e) {
+            out.paragraphs.push_back(Paragraph{para_start, e - s, p.format});
+            last_full = nullptr;
+            break;
+        }
+    }
+    if (out.paragraphs.empty() || out.paragraphs.back().end != e - s || last_full) {
+        // The slice ends right after a mark: the control still has its final, empty paragraph.
+        ParaFormat f = last_full ? last_full->format : paragraph_at(s).format;
+        out.paragraphs.push_back(Paragraph{para_start, e - s, f});
+    }
+    return out;
+}
+
+CharFormat Document::format_at(std::uint32_t offset) const {
+    if (runs.empty()) return CharFormat{};
+    auto it = std::upper_bound(runs.begin(), runs.end(), offset,
+                               [](std::uint32_t off, const Run& r) { return off < r.start; });
+    if (it != runs.begin()) --it;
+    return it->format;
+}
+
+const Paragraph& Document::paragraph_at(std::uint32_t offset) const {
+    auto it = std::upper_bound(paragraphs.begin(), paragraphs.end(), offset,
+                               [](std::uint32_t off, const Paragraph& p) { return off < p.end; });
+    if (it == paragraphs.end()) --it;
+    return *it;
+}
+
+bool is_legacy_gurmukhi_font(std::string_view name) {
+    std::string key;
+    for (char c : name)
+        if (c != ' ') key += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    auto starts = [&](std::string_view p) { return key.compare(0, p.size(), p) == 0; };
+    if (key.find("unicode") != std::string::npos || starts("anmoluni")) return false;
+    return starts("gurbani") || starts("anmollipi") || starts("anmolkalmi");
+}
+
+}  // namespace tarnvel::richtext

@@ -1,0 +1,62 @@
+#include "platform/richtext/load.h"
+
+#include <cstdio>
+#include <memory>
+
+#include "platform/richtext/rtf_reader.h"
+
+namespace tarnvel::richtext {
+
+namespace {
+
+LoadResult failure(LoadError error, const std::filesystem::path& path) {
+    LoadResult r;
+    r.error = error;
+    r.message = path.string() + ": " + std::string(describe(error));
+    return r;
+}
+
+}  // namespace
+
+std::string_view describe(LoadError error) {
+    switch (error) {
+        case LoadError::None: return "loaded";
+        case LoadError::Missing: return "no such file";
+        case LoadError::Unreadable: return "cannot be read";
+        case LoadError::NotRichText: return "not a rich-text document";
+        case LoadError::TooLarge: return "larger than 16 MB, refused";
+    }
+    return "cannot be read";
+}
+
+LoadResult load_file(const std::filesystem::path& path) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (status.type() == std::filesystem::file_type::not_found) return failure(LoadError::Missing, path);
+    if (ec || std::filesystem::is_directory(status)) return failure(LoadError::Unreadable, path);
+
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    if (!ec && size > kMaxDocumentBytes) return failure(LoadError::TooLarge, path);
+
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                                &std::fclose);
+    if (!file) return failure(LoadError::Unreadable, path);
+    // Counted while reading rather than trusting the size reported beforehand: the file may be a
+    // pipe or may grow. Reading stops one byte past the limit.
+    std::uintmax_t total = 0;
+    const ByteSource source = [&](char* buffer, std::size_t want) -> std::size_t {
+        if (total > kMaxDocumentBytes) return 0;
+        const std::size_t got = std::fread(buffer, 1, want, file.get());
+        total += got;
+        return got;
+    };
+    auto doc = parse_rtf(source, ec ? 0 : static_cast<std::size_t>(size));
+    if (std::ferror(file.get())) return failure(LoadError::Unreadable, path);
+    if (total > kMaxDocumentBytes) return failure(LoadError::TooLarge, path);
+    if (!doc) return failure(LoadError::NotRichText, path);
+    LoadResult r;
+    r.document = std::move(*doc);
+    return r;
+}
+
+}  // namespace tarnvel::richtext

@@ -1,0 +1,31 @@
+#pragma once
+// Loading a document file, with the reasons a load fails told apart so that a caller can abandon
+// silently and a tool can say why.
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "platform/richtext/document.h"
+
+namespace tarnvel::richtext {
+
+// Larger files are refused unread, like unreadable ones, so a stray huge file cannot stall the
+// calendar.
+inline constexpr std::uintmax_t kMaxDocumentBytes = 16u * 1024u * 1024u;
+
+enum class LoadError { None, Missing, Unreadable, NotRichText, TooLarge };
+
+struct LoadResult {
+    LoadError error = LoadError::None;
+    std::string message;  // empty on success; otherwise names the file and the reason
+    Document document;
+    explicit operator bool() const noexcept { return error == LoadError::None; }
+};
+
+LoadResult load_file(const std::filesystem::path& path);
+
+std::string_view describe(LoadError error);
+
+}  // namespace tarnvel::richtext

@@ -1,0 +1,630 @@
+#include "platform/richtext/rtf_reader.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/richtext/codepage.h"
+#include "platform/richtext/rtf_keywords.h"
+#include "platform/richtext/utf.h"
+
+namespace tarnvel::richtext {
+
+namespace {
+
+using detail::Kw;
+
+bool is_alpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+int hex_value(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+enum class Dest : unsigned char { Body, FontTable, ColorTable };
+
+// Everything RTF scopes to a group.
+struct State {
+    Dest dest = Dest::Body;
+    int font_num = -1;  // -1: the document's \deff font
+    int size = 24;
+    bool bold = false, italic = false, underline = false, hidden = false;
+    int color = 0;
+    ParaFormat para;
+    bool in_table = false;
+    int uc = 1;
+};
+
+bool same_format(const State& a, const State& b) {
+    return a.dest == b.dest && a.font_num == b.font_num && a.size == b.size && a.bold == b.bold &&
+           a.italic == b.italic && a.underline == b.underline && a.hidden == b.hidden &&
+           a.color == b.color && a.para == b.para && a.in_table == b.in_table;
+}
+
+struct Word {
+    std::string_view name;
+    bool has_param = false;
+    std::int32_t param = 0;
+};
+
+class Parser {
+public:
+    // The whole document in memory.
+    explicit Parser(std::string_view in) : p_(in.data()), end_(in.data() + in.size()) { reserve(in.size()); }
+
+    // The document read piece by piece from `source`; `size_hint` is its expected length.
+    Parser(const ByteSource& source, std::size_t size_hint)
+        : source_(&source), buffer_(std::make_unique_for_overwrite<char[]>(kWindow)) {
+        p_ = end_ = buffer_.get();
+        reserve(size_hint);
+    }
+
+    bool starts_like_rtf() { return fill(5) && looks_like_rtf(std::string_view(p_, 5)); }
+
+    Document run() {
+        while (more()) {
+            switch (*p_) {
+                case '{':
+                    ++p_;
+                    open_group();
+                    break;
+                case '}':
+                    ++p_;
+                    if (close_group()) return finish();
+                    break;
+                case '\\':
+                    ++p_;
+                    control();
+                    break;
+                default:
+                    text();
+                    break;
+            }
+            if (stack_.empty()) break;
+        }
+        return finish();
+    }
+
+private:
+    State& st() { return stack_.back(); }
+
+    // Sized once from the document's length: never more units than bytes, and generous guesses
+    // for runs and paragraphs. Growing step by step would touch every intermediate copy, while
+    // pages reserved and never used cost nothing.
+    void reserve(std::size_t bytes) {
+        stack_.reserve(64);
+        doc_.text.reserve(bytes);
+        doc_.runs.reserve(bytes / 64);
+        doc_.paragraphs.reserve(bytes / 256);
+    }
+
+    // ---- input window ----------------------------------------------------------------------
+    // [p_, end_) is what has been read and not yet used. With a source, the window is refilled
+    // when it runs dry, keeping the unused bytes; tokens never hold pointers into it.
+
+    bool more() { return p_ < end_ || fill(1); }
+
+    // True when at least `need` bytes (at most a few) are in the window.
+    bool fill(std::size_t need) {
+        if (static_cast<std::size_t>(end_ - p_) >= need) return true;
+        if (!source_ || source_done_) return false;
+        const auto kept = static_cast<std::size_t>(end_ - p_);
+        std::copy(p_, end_, buffer_.get());
+        p_ = buffer_.get();
+        end_ = p_ + kept;
+        while (static_cast<std::size_t>(end_ - p_) < need) {
+            const std::size_t got = (*source_)(buffer_.get() + (end_ - p_), kWindow - static_cast<std::size_t>(end_ - p_));
+            if (got == 0) {
+                source_done_ = true;
+                break;
+            }
+            end_ += got;
+        }
+        return static_cast<std::size_t>(end_ - p_) >= need;
+    }
+
+    // ---- groups ----------------------------------------------------------------------------
+
+    void open_group() {
+        end_token();
+        if (stack_.size() >= static_cast<std::size_t>(kMaxGroupDepth)) {
+            skip_group(false);
+            return;
+        }
+        State s = stack_.empty() ? State{} : stack_.back();
+        stack_.push_back(s);
+    }
+
+    // True when the outermost group has closed.
+    bool close_group() {
+        end_token();
+        if (stack_.empty()) return true;
+        if (st().dest == Dest::FontTable) commit_font();
+        const State closed = stack_.back();
+        stack_.pop_back();
+        // Writers wrap nearly every run in a group of its own; most close without a change.
+        if (!stack_.empty() && !same_format(closed, st())) dirty_ = true;
+        return stack_.empty();
+    }
+
+    // Passes over the rest of the group just entered without reading it, \bin data included.
+    // With `pop`, the group has a state on the stack to drop.
+    void skip_group(bool pop) {
+        long depth = 1;
+        while (more()) {
+            const char c = *p_++;
+            if (c == '{') {
+                ++depth;
+            } else if (c == '}') {
+                if (--depth == 0) break;
+            } else if (c == '\\' && more()) {
+                if (is_alpha(*p_)) {
+                    const Word w = read_word();
+                    if (w.name == "bin" && w.has_param) skip_binary(w.param);
+                } else {
+                    ++p_;
+                }
+            }
+        }
+        end_token();
+        if (pop && !stack_.empty()) {
+            if (st().dest == Dest::FontTable) commit_font();
+            stack_.pop_back();
+            dirty_ = true;
+        }
+    }
+
+    void skip_binary(std::int32_t n) {
+        auto left = static_cast<std::size_t>(std::max(n, 0));
+        while (left > 0 && more()) {
+            const std::size_t k = std::min(left, static_cast<std::size_t>(end_ - p_));
+            p_ += k;
+            left -= k;
+        }
+    }
+
+    // A brace ends the \uN fallback (inside it, a control word counts as one character), the \*
+    // marker and a pending lead byte.
+    void end_token() {
+        skip_left_ = 0;
+        star_ = false;
+        lead_pending_ = false;
+    }
+
+    // One character of a \uN fallback: true when the token is to be dropped.
+    bool consume_skip() {
+        if (skip_left_ == 0) return false;
+        --skip_left_;
+        return true;
+    }
+
+    // ---- tokens ----------------------------------------------------------------------------
+
+    Word read_word() {
+        // Words longer than any known one are kept as an empty name, which matches nothing.
+        std::size_t len = 0;
+        for (; more() && is_alpha(*p_); ++p_, ++len)
+            if (len < word_.size()) word_[len] = *p_;
+        Word w{std::string_view(word_.data(), len <= word_.size() ? len : 0)};
+        bool negative = false;
+        if (more() && *p_ == '-' && fill(2) && is_digit(p_[1])) {
+            negative = true;
+            ++p_;
+        }
+        if (more() && is_digit(*p_)) {
+            std::int64_t v = 0;
+            for (int n = 0; more() && is_digit(*p_); ++p_, ++n)
+                if (n < 10) v = v * 10 + (*p_ - '0');
+            if (negative) v = -v;
+            w.param = static_cast<std::int32_t>(std::clamp<std::int64_t>(
+                v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+            w.has_param = true;
+        }
+        if (more() && *p_ == ' ') ++p_;
+        return w;
+    }
+
+    void control() {
+        if (!more()) return;
+        const char c = *p_;
+        const bool star = star_;
+        star_ = false;
+        if (is_alpha(c)) {
+            lead_pending_ = false;
+            keyword(read_word(), star);
+            return;
+        }
+        ++p_;
+        if (c == '\'') {
+            int v = -1;
+            if (more() && hex_value(*p_) >= 0) {
+                v = hex_value(*p_++);
+                if (more() && hex_value(*p_) >= 0) v = v * 16 + hex_value(*p_++);
+            }
+            if (v >= 0 && !consume_skip()) byte(static_cast<std::uint8_t>(v), true);
+            return;
+        }
+        lead_pending_ = false;
+        if (c == '*') {
+            star_ = true;
+            return;
+        }
+        if (consume_skip()) return;
+        switch (c) {
+            case '\\':
+            case '{':
+            case '}': byte(static_cast<std::uint8_t>(c), false); break;
+            case '~': body_char(u'\u00A0'); break;
+            case '-': body_char(u'\u00AD'); break;
+            case '_': body_char(u'\u2011'); break;
+            case '\r':
+            case '\n': par(); break;
+            default: break;
+        }
+    }
+
+    // Plain bytes between control words; printable ASCII in the body goes in one piece.
+    void text() {
+        if (st().dest == Dest::Body && skip_left_ == 0 && !lead_pending_) {
+            bool any = false;
+            do {
+                const char* start = p_;
+                while (p_ < end_) {
+                    const auto b = static_cast<unsigned char>(*p_);
+                    if (b < 0x20 || b > 0x7E || b == '\\' || b == '{' || b == '}') break;
+                    ++p_;
+                }
+                if (p_ != start) {
+                    if (dirty_) refresh();
+                    doc_.text.append(start, p_);
+                    any = true;
+                }
+            } while (p_ == end_ && fill(1));
+            if (any) return;
+        }
+        const auto b = static_cast<std::uint8_t>(*p_++);
+        if (b == '\r' || b == '\n' || (b < 0x20 && b != '\t')) return;
+        if (consume_skip()) return;
+        byte(b, b >= 0x80);
+    }
+
+    // One character given as a byte. `decode` for \'hh and raw 8-bit bytes: through the code page,
+    // where a symbol font maps every byte to U+F000 + byte. Raw ASCII text stays ASCII in any font
+    // (so does \\ \{ \}), which is also what lets written documents read back unchanged.
+    void byte(std::uint8_t b, bool decode) {
+        if (st().dest == Dest::FontTable) {
+            if (b == ';') commit_font();
+            else if (pending_font_.active) pending_font_.name += decode_byte(font_name_cp(), b);
+            return;
+        }
+        if (st().dest == Dest::ColorTable) {
+            if (b == ';') commit_color();
+            return;
+        }
+        if (lead_pending_) {  // the trail byte of a double-byte character, already counted
+            lead_pending_ = false;
+            return;
+        }
+        if (b == '\t') {
+            body_char(u'\t');
+            return;
+        }
+        if (!decode) {
+            body_char(static_cast<char16_t>(b));
+            return;
+        }
+        const int cp = code_page();
+        if (is_lead_byte(cp, b)) {
+            lead_pending_ = true;
+            body_char(u'\uFFFD');
+            return;
+        }
+        body_char(decode_byte(cp, b));
+    }
+
+    void keyword(const Word& w, bool star) {
+        const Kw kw = detail::lookup_keyword(w.name);
+        if (star && kw != Kw::Keep) {
+            skip_group(true);
+            return;
+        }
+        if (kw == Kw::Bin) {
+            consume_skip();
+            skip_binary(w.has_param ? w.param : 0);
+            return;
+        }
+        if (consume_skip()) return;
+        const std::int32_t n = w.param;
+        const bool on = !w.has_param || n != 0;
+        State& s = st();
+        switch (kw) {
+            case Kw::SkipDest: skip_group(true); return;
+            case Kw::FontTbl:
+                s.dest = Dest::FontTable;
+                return;
+            case Kw::ColorTbl:
+                s.dest = Dest::ColorTable;
+                pending_color_ = {-1, -1, -1};
+                return;
+            case Kw::Pict:
+                if (s.dest == Dest::Body) body_char(u'\uFFFC');
+                skip_group(true);
+                return;
+            case Kw::U: {
+                if (!w.has_param) return;
+                const auto unit = static_cast<char16_t>(static_cast<std::uint32_t>(n) & 0xFFFF);
+                if (s.dest == Dest::Body) body_char(unit);
+                else if (s.dest == Dest::FontTable && pending_font_.active) pending_font_.name += unit;
+                skip_left_ = std::max(s.uc, 0);
+                return;
+            }
+            case Kw::Uc: s.uc = w.has_param ? std::max(n, 0) : 1; return;
+            case Kw::AnsiCpg: ansi_cp_ = n; return;
+            case Kw::Deff: deff_ = n; return;
+            default: break;
+        }
+        if (s.dest == Dest::FontTable) {
+            if (kw == Kw::F) {
+                commit_font();
+                pending_font_ = PendingFont{true, n, 0, {}};
+            } else if (kw == Kw::FCharset) {
+                pending_font_.charset = n;
+            }
+            return;
+        }
+        if (s.dest == Dest::ColorTable) {
+            const int c = std::clamp(n, 0, 255);
+            if (kw == Kw::Red) pending_color_[0] = c;
+            else if (kw == Kw::Green) pending_color_[1] = c;
+            else if (kw == Kw::Blue) pending_color_[2] = c;
+            return;
+        }
+        body_keyword(kw, w, on);
+    }
+
+    void body_keyword(Kw kw, const Word& w, bool on) {
+        State& s = st();
+        const std::int32_t n = w.param;
+        switch (kw) {
+            case Kw::Plain: {
+                State fresh;
+                s.font_num = fresh.font_num;
+                s.size = fresh.size;
+                s.bold = s.italic = s.underline = s.hidden = false;
+                s.color = 0;
+                break;
+            }
+            case Kw::F: s.font_num = n; break;
+            case Kw::Fs: s.size = w.has_param && n > 0 ? n : 24; break;
+            case Kw::B: s.bold = on; break;
+            case Kw::I: s.italic = on; break;
+            case Kw::Ul: s.underline = on; break;
+            case Kw::UlNone: s.underline = false; break;
+            case Kw::V: s.hidden = on; break;
+            case Kw::Cf: s.color = n; break;
+            case Kw::Pard:
+                s.para = ParaFormat{};
+                s.in_table = false;
+                break;
+            case Kw::Ql: s.para.alignment = Alignment::Left; break;
+            case Kw::Qc: s.para.alignment = Alignment::Center; break;
+            case Kw::Qr: s.para.alignment = Alignment::Right; break;
+            case Kw::Qj: s.para.alignment = Alignment::Justify; break;
+            case Kw::Li: s.para.left_indent = n; break;
+            case Kw::Ri: s.para.right_indent = n; break;
+            case Kw::Fi: s.para.first_line_indent = n; break;
+            case Kw::Sb: s.para.space_before = n; break;
+            case Kw::Sa: s.para.space_after = n; break;
+            case Kw::InTbl: s.in_table = on; break;
+            case Kw::Par:
+                par();
+                return;
+            case Kw::Line:
+                body_char(u'\r');
+                body_char(u'\n');
+                return;
+            case Kw::Page:
+            case Kw::Sect:
+            case Kw::Row: paragraph_mark(); return;
+            case Kw::Tab:
+            case Kw::Cell: body_char(u'\t'); return;
+            case Kw::Bullet: body_char(u'\u2022'); return;
+            case Kw::Emdash: body_char(u'\u2014'); return;
+            case Kw::Endash: body_char(u'\u2013'); return;
+            case Kw::Lquote: body_char(u'\u2018'); return;
+            case Kw::Rquote: body_char(u'\u2019'); return;
+            case Kw::Ldblquote: body_char(u'\u201C'); return;
+            case Kw::Rdblquote: body_char(u'\u201D'); return;
+            case Kw::Emspace: body_char(u'\u2003'); return;
+            case Kw::Enspace: body_char(u'\u2002'); return;
+            case Kw::Qmspace: body_char(u'\u2005'); return;
+            case Kw::Zwj: body_char(u'\u200D'); return;
+            case Kw::Zwnj: body_char(u'\u200C'); return;
+            case Kw::Ltrmark: body_char(u'\u200E'); return;
+            case Kw::Rtlmark: body_char(u'\u200F'); return;
+            default: return;
+        }
+        dirty_ = true;
+    }
+
+    // ---- output ----------------------------------------------------------------------------
+
+    void body_char(char16_t c) {
+        if (st().dest != Dest::Body) return;
+        if (dirty_) refresh();
+        doc_.text.push_back(c);
+    }
+
+    void par() {
+        if (st().dest != Dest::Body) return;
+        if (st().in_table) body_char(u' ');
+        else paragraph_mark();
+    }
+
+    void paragraph_mark() {
+        if (st().dest != Dest::Body) return;
+        body_char(u'\r');
+        body_char(u'\n');
+        const auto end = static_cast<std::uint32_t>(doc_.text.size());
+        doc_.paragraphs.back().end = end;
+        doc_.paragraphs.back().format = st().para;
+        doc_.paragraphs.push_back(Paragraph{end, end, st().para});
+    }
+
+    // The formats now in force apply from the next character on.
+    void refresh() {
+        dirty_ = false;
+        const State& s = st();
+        CharFormat f;
+        f.font = font_index(s.font_num >= 0 ? s.font_num : deff_);
+        f.size = s.size;
+        f.bold = s.bold;
+        f.italic = s.italic;
+        f.underline = s.underline;
+        f.hidden = s.hidden;
+        if (s.color > 0 && static_cast<std::size_t>(s.color) < colors_.size())
+            f.color = colors_[static_cast<std::size_t>(s.color)];
+        open_para_format_ = s.para;
+        const auto at = static_cast<std::uint32_t>(doc_.text.size());
+        auto& runs = doc_.runs;
+        if (!runs.empty() && runs.back().format == f) return;
+        if (!runs.empty() && runs.back().start == at) runs.back().format = f;
+        else runs.push_back(Run{at, 0, f});
+    }
+
+    int font_index(int num) {
+        if (num == cached_font_num_) return cached_font_index_;
+        auto it = font_by_num_.find(num);
+        cached_font_num_ = num;
+        cached_font_index_ = it == font_by_num_.end() ? -1 : it->second;
+        return cached_font_index_;
+    }
+
+    int code_page() {
+        const State& s = st();
+        const int idx = font_index(s.font_num >= 0 ? s.font_num : deff_);
+        if (idx >= 0) {
+            const int cp = charset_code_page(doc_.fonts[static_cast<std::size_t>(idx)].charset);
+            if (cp != 0) return cp;
+        }
+        return ansi_cp_ > 0 ? ansi_cp_ : 1252;
+    }
+
+    int font_name_cp() const {
+        const int cp = charset_code_page(pending_font_.charset);
+        return cp != 0 && cp != kSymbolCodePage ? cp : (ansi_cp_ > 0 ? ansi_cp_ : 1252);
+    }
+
+    void commit_font() {
+        if (!pending_font_.active) return;
+        pending_font_.active = false;
+        std::u16string_view name = pending_font_.name;
+        while (!name.empty() && name.front() == u' ') name.remove_prefix(1);
+        while (!name.empty() && name.back() == u' ') name.remove_suffix(1);
+        Font f{to_utf8(name), pending_font_.charset, false};
+        f.legacy_gurmukhi = is_legacy_gurmukhi_font(f.name);
+        font_by_num_[pending_font_.num] = static_cast<int>(doc_.fonts.size());
+        doc_.fonts.push_back(std::move(f));
+        cached_font_num_ = std::numeric_limits<int>::min();
+        dirty_ = true;
+    }
+
+    void commit_color() {
+        const auto& c = pending_color_;
+        if (c[0] < 0 && c[1] < 0 && c[2] < 0) {
+            colors_.push_back(kAutoColor);
+        } else {
+            colors_.push_back(static_cast<std::uint32_t>(std::max(c[0], 0) << 16 |
+                                                         std::max(c[1], 0) << 8 | std::max(c[2], 0)));
+        }
+        pending_color_ = {-1, -1, -1};
+    }
+
+    Document finish() {
+        commit_font();
+        auto& text = doc_.text;
+        auto& paras = doc_.paragraphs;
+        const auto size = static_cast<std::uint32_t>(text.size());
+        if (paras.size() > 1 && paras.back().start == size) {
+            // The document's last paragraph mark is not part of its text.
+            paras.pop_back();
+            text.resize(size - 2);
+            paras.back().end = size - 2;
+        } else {
+            paras.back().end = size;
+            if (paras.back().start < size) paras.back().format = open_para_format_;
+        }
+        finish_runs();
+        return std::move(doc_);
+    }
+
+    // Runs were opened with their start only; give them lengths, dropping empty ones and merging
+    // neighbours that ended up alike.
+    void finish_runs() {
+        const auto size = static_cast<std::uint32_t>(doc_.text.size());
+        auto& runs = doc_.runs;
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < runs.size(); ++i) {
+            Run r = runs[i];
+            const std::uint32_t end = std::min(i + 1 < runs.size() ? runs[i + 1].start : size, size);
+            if (r.start >= end) continue;
+            r.length = end - r.start;
+            if (kept > 0 && runs[kept - 1].format == r.format) runs[kept - 1].length += r.length;
+            else runs[kept++] = r;
+        }
+        runs.resize(kept);
+    }
+
+    struct PendingFont {
+        bool active = false;
+        int num = 0;
+        int charset = 0;
+        std::u16string name;
+    };
+
+    static constexpr std::size_t kWindow = 64 * 1024;
+    const char* p_ = nullptr;
+    const char* end_ = nullptr;
+    const ByteSource* source_ = nullptr;
+    bool source_done_ = false;
+    std::unique_ptr<char[]> buffer_;
+    std::array<char, 32> word_{};
+    std::vector<State> stack_;
+    Document doc_;
+    bool dirty_ = true;
+    bool star_ = false;
+    bool lead_pending_ = false;
+    int skip_left_ = 0;
+    int ansi_cp_ = 1252;
+    int deff_ = 0;
+    ParaFormat open_para_format_;
+    std::unordered_map<int, int> font_by_num_;
+    int cached_font_num_ = std::numeric_limits<int>::min();
+    int cached_font_index_ = -1;
+    std::vector<std::uint32_t> colors_;
+    std::array<int, 3> pending_color_{-1, -1, -1};
+    PendingFont pending_font_;
+};
+
+}  // namespace
+
+bool looks_like_rtf(std::string_view bytes) { return bytes.substr(0, 5) == "{\\rtf"; }
+
+std::optional<Document> parse_rtf(std::string_view bytes) {
+    if (!looks_like_rtf(bytes)) return std::nullopt;
+    return Parser(bytes).run();
+}
+
+std::optional<Document> parse_rtf(const ByteSource& source, std::size_t size_hint) {
+    Parser parser(source, size_hint);
+    if (!parser.starts_like_rtf()) return std::nullopt;
+    return parser.run();
+}
+
+}  // namespace tarnvel::richtext

@@ -1,0 +1,126 @@
+// Documents written by LibreOffice Writer, pandoc and AbiWord (made by fixtures/make-fixtures.sh).
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "platform/richtext/load.h"
+#include "platform/richtext/rtf_writer.h"
+#include "platform/richtext/tests/layout_check.h"
+#include "platform/richtext/tests/rtf_util.h"
+
+namespace tarnvel::richtext {
+namespace {
+
+const std::string kDir = TARNVEL_RICHTEXT_FIXTURES;
+
+Document load(const std::string& name) {
+    auto r = load_file(kDir + "/" + name);
+    EXPECT_TRUE(r) << r.message;
+    EXPECT_TRUE(test::well_formed(r.document));
+    return std::move(r.document);
+}
+
+std::string slurp(const std::string& name) {
+    std::ifstream in(kDir + "/" + name, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+// LibreOffice's text export: a byte-order mark, LF after every paragraph, the last one included.
+std::string as_libreoffice_text(std::u16string_view text) {
+    std::string out = "\xEF\xBB\xBF";
+    const std::string utf8 = to_utf8(text);
+    for (std::size_t i = 0; i < utf8.size(); ++i)
+        if (!(utf8[i] == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n')) out += utf8[i];
+    return out + "\n";
+}
+
+// Where the rules of the classic control and LibreOffice agree (no lists, tables or pictures), the
+// plain text is LibreOffice's own, break for break.
+TEST(Fixtures, PlainTextMatchesLibreOfficeExport) {
+    for (const char* name : {"lo-text", "abiword-doc"}) {
+        const Document d = load(std::string(name) + ".rtf");
+        EXPECT_EQ(as_libreoffice_text(d.text), slurp(std::string(name) + ".txt")) << name;
+    }
+}
+
+// Lists, tables and a picture, counted by the control's rules: list numbers written as
+// \listtext are not text, cells end with TAB and rows with a line break, a picture is one place.
+TEST(Fixtures, StructuresCountedAsTheControlDoes) {
+    EXPECT_EQ(to_utf8(load("lo-structures.rtf").text),
+              "Before\r\nfirst item\r\nsecond item\r\na1\tb1\t\r\na2\tb2\t\r\n"
+              "Picture \uFFFC here\r\nAfter");
+    // pandoc writes list numbers as text and a paragraph mark inside each cell.
+    EXPECT_EQ(to_utf8(load("pandoc-doc.rtf").text),
+              "Tarnvel0\r\nBold and italic and code, with \u0A17\u0A41\u0A30\u0A2E\u0A41\u0A16\u0A40 text."
+              "\r\n1.\tone\r\n2.\ttwo\r\nA \tB \t\r\na1 \tb1 \t\r\n\r\nTarnvel0");
+}
+
+CharFormat format_of(const Document& d, std::u16string_view needle) {
+    const auto at = d.text.find(needle);
+    EXPECT_NE(at, std::u16string::npos) << to_utf8(needle);
+    return d.format_at(static_cast<std::uint32_t>(at == std::u16string::npos ? 0 : at));
+}
+
+TEST(Fixtures, LibreOfficeFormatting) {
+    const Document d = load("lo-text.rtf");
+    EXPECT_TRUE(format_of(d, u"bold").bold);
+    EXPECT_FALSE(format_of(d, u"bold").italic);
+    EXPECT_TRUE(format_of(d, u"italic").italic);
+    EXPECT_TRUE(format_of(d, u"under").underline);
+    EXPECT_EQ(format_of(d, u"red").color, 0xC00000u);
+    EXPECT_EQ(format_of(d, u"Plain").color, kAutoColor);
+
+    const CharFormat legacy = format_of(d, u"cyq vYswK");
+    ASSERT_GE(legacy.font, 0);
+    EXPECT_EQ(d.fonts[static_cast<std::size_t>(legacy.font)].name, "GurbaniLipi");
+    EXPECT_TRUE(d.fonts[static_cast<std::size_t>(legacy.font)].legacy_gurmukhi);
+    EXPECT_FALSE(d.fonts[static_cast<std::size_t>(format_of(d, u" ends").font)].legacy_gurmukhi);
+
+    const auto gurmukhi = static_cast<std::uint32_t>(d.text.find(u"\u0A38\u0A24\u0A3F"));
+    EXPECT_EQ(d.paragraph_at(gurmukhi).format.alignment, Alignment::Center);
+    EXPECT_EQ(d.paragraph_at(gurmukhi).format.left_indent, 1440);
+    EXPECT_EQ(d.paragraph_at(gurmukhi).format.space_after, 283);
+    const auto lines = static_cast<std::uint32_t>(d.text.find(u"line one\r\nline two"));
+    EXPECT_EQ(d.paragraph_at(lines).format.alignment, Alignment::Right);
+    EXPECT_EQ(d.paragraph_at(lines).end, lines + 20);  // one paragraph, the break is a \line
+}
+
+TEST(Fixtures, PandocFormatting) {
+    const Document d = load("pandoc-doc.rtf");
+    EXPECT_TRUE(format_of(d, u"Bold").bold);
+    EXPECT_TRUE(format_of(d, u"italic").italic);
+    const CharFormat code = format_of(d, u"code");
+    ASSERT_GE(code.font, 0);
+    EXPECT_EQ(d.fonts[static_cast<std::size_t>(code.font)].name, "Courier");
+}
+
+// Files are read in pieces: any cut between pieces gives the same document.
+TEST(Fixtures, PieceByPieceReadsTheSame) {
+    for (const char* name : {"lo-text.rtf", "lo-structures.rtf", "pandoc-doc.rtf", "abiword-doc.rtf"}) {
+        const std::string bytes = slurp(name);
+        const Document whole = load(name);
+        for (std::size_t piece : {1, 2, 3, 5, 7, 64}) {
+            const auto d = test::parse_piecewise(bytes, piece);
+            ASSERT_TRUE(d) << name;
+            EXPECT_EQ(d->text, whole.text) << name << " " << piece;
+            EXPECT_EQ(d->runs, whole.runs) << name << " " << piece;
+            EXPECT_EQ(d->paragraphs, whole.paragraphs) << name << " " << piece;
+        }
+    }
+}
+
+TEST(Fixtures, WriterRoundTripsRealDocuments) {
+    for (const char* name : {"lo-text.rtf", "lo-structures.rtf", "pandoc-doc.rtf", "abiword-doc.rtf"}) {
+        const Document d = load(name);
+        const Document again = test::read(write_rtf(d));
+        EXPECT_EQ(again.text, d.text) << name;
+        EXPECT_EQ(again.runs, d.runs) << name;
+        EXPECT_EQ(again.paragraphs, d.paragraphs) << name;
+    }
+}
+
+}  // namespace
+}  // namespace tarnvel::richtext

@@ -1,0 +1,111 @@
+// Character and paragraph formatting as read from rich text.
+#include <gtest/gtest.h>
+
+#include "platform/richtext/tests/rtf_util.h"
+
+namespace tarnvel::richtext {
+namespace {
+
+using test::read;
+
+// The format of the first character of `needle` (ASCII) in the document.
+CharFormat format_of(const Document& d, std::u16string_view needle) {
+    const auto at = d.text.find(needle);
+    EXPECT_NE(at, std::u16string::npos);
+    return d.format_at(static_cast<std::uint32_t>(at));
+}
+
+TEST(CharFormat, FontSizeStylesAndColour) {
+    const Document d = read(
+        R"({\rtf1\deff1{\fonttbl{\f0\fswiss\fcharset0 Arial;}{\f1\froman Times New Roman{\*\falt X};}})"
+        R"({\colortbl;\red192\green0\blue0;\red0\green0\blue255;})"
+        R"(def {\f0\fs28 big}{\b B}{\i I}{\ul U}{\ulw W}{\b\ul0\ulnone\b0 N}{\cf1 R}{\cf2 L}{\cf9 X}{\v H})"
+        R"({\b\i\plain P}})");
+    ASSERT_EQ(d.fonts.size(), 2u);
+    EXPECT_EQ(d.fonts[0].name, "Arial");
+    EXPECT_EQ(d.fonts[1].name, "Times New Roman");
+
+    const CharFormat def = format_of(d, u"def");
+    EXPECT_EQ(def.font, 1);  // \deff1
+    EXPECT_EQ(def.size, 24);
+    EXPECT_EQ(def.color, kAutoColor);
+    EXPECT_EQ(format_of(d, u"big").font, 0);
+    EXPECT_EQ(format_of(d, u"big").size, 28);
+    EXPECT_TRUE(format_of(d, u"B").bold);
+    EXPECT_TRUE(format_of(d, u"I").italic);
+    EXPECT_TRUE(format_of(d, u"U").underline);
+    EXPECT_TRUE(format_of(d, u"W").underline);
+    EXPECT_EQ(format_of(d, u"N"), def);
+    EXPECT_EQ(format_of(d, u"R").color, 0xC00000u);
+    EXPECT_EQ(format_of(d, u"L").color, 0x0000FFu);
+    EXPECT_EQ(format_of(d, u"X").color, kAutoColor);  // past the table's end
+    EXPECT_TRUE(format_of(d, u"H").hidden);
+    EXPECT_EQ(format_of(d, u"P"), def);
+}
+
+TEST(CharFormat, GroupsRestoreAndRunsMerge) {
+    const Document d = read(R"({\rtf1 a{\b b{\i c}d}e{\b f}{\b g}})");
+    EXPECT_EQ(d.text, u"abcdefg");
+    ASSERT_EQ(d.runs.size(), 6u);  // a | b | c | d | e | fg
+    EXPECT_EQ(d.runs[5].start, 5u);
+    EXPECT_EQ(d.runs[5].length, 2u);
+    EXPECT_FALSE(format_of(d, u"e").bold);
+    EXPECT_TRUE(format_of(d, u"c").bold && format_of(d, u"c").italic);
+}
+
+TEST(CharFormat, LegacyGurmukhiFonts) {
+    const Document d = read(
+        R"({\rtf1{\fonttbl{\f0\fnil GurbaniLipi;}{\f1 Gurbani Akhar Heavy;}{\f2 AnmolLipi;}{\f3 AnmolUni;})"
+        R"({\f4 Noto Sans Gurmukhi;}{\f5 GurbaniAkharUnicode;}}\f0 cyq})");
+    ASSERT_EQ(d.fonts.size(), 6u);
+    const bool expected[] = {true, true, true, false, false, false};
+    for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(d.fonts[i].legacy_gurmukhi, expected[i]) << d.fonts[i].name;
+    EXPECT_EQ(d.format_at(0).font, 0);
+}
+
+TEST(ParaFormat, PropertiesApplyToTheParagraphTheyEnd) {
+    const Document d = read(
+        R"({\rtf1\pard\qc\li720\ri360\fi-180\sb120\sa240 one\par)"
+        R"(\pard\qr two\par\pard\qj three\par\pard\qd four\par\pard five})");
+    ASSERT_EQ(d.paragraphs.size(), 5u);
+    const ParaFormat& one = d.paragraphs[0].format;
+    EXPECT_EQ(one.alignment, Alignment::Center);
+    EXPECT_EQ(one.left_indent, 720);
+    EXPECT_EQ(one.right_indent, 360);
+    EXPECT_EQ(one.first_line_indent, -180);
+    EXPECT_EQ(one.space_before, 120);
+    EXPECT_EQ(one.space_after, 240);
+    EXPECT_EQ(d.paragraphs[1].format.alignment, Alignment::Right);
+    EXPECT_EQ(d.paragraphs[2].format.alignment, Alignment::Justify);
+    EXPECT_EQ(d.paragraphs[3].format.alignment, Alignment::Justify);
+    EXPECT_EQ(d.paragraphs[4].format, ParaFormat{});
+    EXPECT_EQ(d.paragraphs[0].end, 5u);
+    EXPECT_EQ(d.paragraphs[4].start, d.paragraphs[3].end);
+    EXPECT_EQ(d.paragraphs[4].end, d.text.size());
+}
+
+TEST(ParaFormat, DroppedLastMarkKeepsItsParagraphFormat) {
+    const Document d = read(R"({\rtf1\pard one\par\pard\qc two\par})");
+    EXPECT_EQ(d.text, u"one\r\ntwo");
+    ASSERT_EQ(d.paragraphs.size(), 2u);
+    EXPECT_EQ(d.paragraphs[1].format.alignment, Alignment::Center);
+    EXPECT_EQ(d.paragraphs[1].end, d.text.size());
+}
+
+TEST(ParaFormat, LineBreakStaysInsideItsParagraph) {
+    const Document d = read(R"({\rtf1\qc a\line b})");
+    EXPECT_EQ(d.text, u"a\r\nb");
+    ASSERT_EQ(d.paragraphs.size(), 1u);
+    EXPECT_EQ(d.paragraphs[0].format.alignment, Alignment::Center);
+}
+
+TEST(FontTable, NamesDecodedAndUnicode) {
+    const Document d = read(R"({\rtf1{\fonttbl{\f0 Caf\'e9;}{\f1 \u2565?X;}\f2\fcharset2 Sym;}x})");
+    ASSERT_EQ(d.fonts.size(), 3u);
+    EXPECT_EQ(d.fonts[0].name, "Caf\u00e9");
+    EXPECT_EQ(d.fonts[1].name, "\u0A05X");
+    EXPECT_EQ(d.fonts[2].charset, 2);
+}
+
+}  // namespace
+}  // namespace tarnvel::richtext

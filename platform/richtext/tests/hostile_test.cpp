@@ -1,0 +1,107 @@
+// Input meant to break a reader: it must end, quickly, with what could be read.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <sstream>
+
+#include "platform/richtext/tests/layout_check.h"
+#include "platform/richtext/tests/rtf_util.h"
+
+namespace tarnvel::richtext {
+namespace {
+
+using namespace std::literals;
+using test::plain;
+using test::read;
+using test::well_formed;
+
+TEST(Hostile, MillionNestedGroups) {
+    const std::size_t n = 1'000'000;
+    const std::string deep = "{\\rtf1 a" + std::string(n, '{') + "b" + std::string(n, '}') + "c}";
+    const auto t0 = std::chrono::steady_clock::now();
+    EXPECT_EQ(plain(deep), "ac");  // the part beyond the depth limit is dropped
+    EXPECT_EQ(plain("{\\rtf1 a" + std::string(n, '{') + "b"), "a");  // and never closed
+    EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(5));
+}
+
+TEST(Hostile, DepthLimitIsExact) {
+    const auto nested = [](int groups) {
+        return "{\\rtf1 " + std::string(static_cast<std::size_t>(groups - 1), '{') + "x" +
+               std::string(static_cast<std::size_t>(groups - 1), '}') + "y}";
+    };
+    EXPECT_EQ(plain(nested(kMaxGroupDepth)), "xy");
+    EXPECT_EQ(plain(nested(kMaxGroupDepth + 1)), "y");
+}
+
+TEST(Hostile, BoundedNumbersAndLengths) {
+    struct Case {
+        std::string_view rtf, text;
+    } cases[] = {
+        {"{\\rtf1 a\\bin2147483647 xyz", "a"},
+        {"{\\rtf1 a\\bin99999999999999999999 xyz}", "a"},
+        {"{\\rtf1 a\\bin-5 b}", "ab"},
+        {"{\\rtf1 \\u99999999999999999999999999?b}", "\uffff" "b"},  // saturates at 2147483647
+        {"{\\rtf1 \\u-99999999999?b}", "\0b"sv},
+        {"{\\rtf1\\uc2147483647 \\u65?bcd}efg}", "A"},
+        {"{\\rtf1 \\fs99999999999999 \\li-99999999999 \\cf2147483647 \\f-2147483648 a}", "a"},
+        {"{\\rtf1 \\'", ""},
+        {"{\\rtf1 \\'4", "\u0004"},
+        {"{\\rtf1 \\'zz", "zz"},
+        {"{\\rtf1 \\", ""},
+        {"{\\rtf1 \\u", ""},  // no number: no character
+    };
+    for (const auto& c : cases) {
+        const auto doc = parse_rtf(c.rtf);
+        ASSERT_TRUE(doc) << c.rtf;
+        EXPECT_EQ(to_utf8(doc->text), c.text) << c.rtf;
+        EXPECT_TRUE(well_formed(*doc)) << c.rtf;
+    }
+}
+
+TEST(Hostile, HugeControlWordAndFontNumbers) {
+    const std::string word = "{\\rtf1 \\" + std::string(200'000, 'q') + " a}";
+    EXPECT_EQ(plain(word), "a");
+    EXPECT_EQ(plain("{\\rtf1{\\fonttbl{\\f2147483647 A;}{\\f-2147483648 B;}}\\f2147483647 x\\f-2147483648 y}"), "xy");
+}
+
+// Any prefix of a real document reads as a prefix of its text; only the last unit may differ
+// (a \uN cut inside its number).
+TEST(Hostile, TruncatedDocumentGivesWhatWasRead) {
+    std::ifstream in(TARNVEL_RICHTEXT_FIXTURES "/lo-text.rtf", std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    const std::string whole = ss.str();
+    ASSERT_FALSE(whole.empty());
+    const std::u16string full = read(whole).text;
+    for (std::size_t n = 5; n <= whole.size(); ++n) {
+        const auto doc = parse_rtf(std::string_view(whole).substr(0, n));
+        ASSERT_TRUE(doc);
+        ASSERT_TRUE(well_formed(*doc)) << n;
+        const std::u16string& t = doc->text;
+        const std::size_t keep = t.empty() ? 0 : t.size() - 1;
+        ASSERT_LE(t.size(), full.size() + 2) << n;
+        ASSERT_EQ(t.substr(0, keep), full.substr(0, keep)) << n;
+    }
+}
+
+// Random bytes behind the header, to keep the cheapest fuzzing in every test run.
+TEST(Hostile, RandomBytesStayWellFormed) {
+    std::uint32_t seed = 12345;
+    const auto next = [&] { return seed = seed * 1664525u + 1013904223u; };
+    const std::string_view alphabet = "{}\\\\\\'*abuclnpr0123456789- ;\t\r\n\x80\xff";
+    for (int doc = 0; doc < 2000; ++doc) {
+        std::string bytes = "{\\rtf1";
+        const std::size_t len = next() % 400;
+        for (std::size_t i = 0; i < len; ++i) {
+            const std::uint32_t r = next();
+            bytes += (r >> 24) % 4 == 0 ? static_cast<char>(r >> 16) : alphabet[(r >> 8) % alphabet.size()];
+        }
+        const auto d = parse_rtf(bytes);
+        ASSERT_TRUE(d);
+        ASSERT_TRUE(well_formed(*d)) << bytes;
+    }
+}
+
+}  // namespace
+}  // namespace tarnvel::richtext

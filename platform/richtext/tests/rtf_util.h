@@ -1,0 +1,48 @@
+#pragma once
+// Shorthands for the rich-text tests.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/richtext/rtf_reader.h"
+#include "platform/richtext/utf.h"
+
+namespace tarnvel::richtext::test {
+
+// Reads the bytes one at a time through a ByteSource, as a file is read.
+inline std::optional<Document> parse_piecewise(std::string_view rtf, std::size_t piece = 1) {
+    const ByteSource source = [&](char* buffer, std::size_t size) {
+        const std::size_t n = std::min({size, piece, rtf.size()});
+        rtf.copy(buffer, n);
+        rtf.remove_prefix(n);
+        return n;
+    };
+    return parse_rtf(source);
+}
+
+// Reads the document both whole and piece by piece, which must agree.
+inline Document read(std::string_view rtf) {
+    auto doc = parse_rtf(rtf);
+    auto piecewise = parse_piecewise(rtf);
+    EXPECT_EQ(doc.has_value(), piecewise.has_value());
+    if (!doc) {
+        ADD_FAILURE() << "not read as rich text: " << rtf.substr(0, 40);
+        return {};
+    }
+    if (piecewise) {
+        EXPECT_EQ(piecewise->text, doc->text);
+        EXPECT_EQ(piecewise->runs, doc->runs);
+        EXPECT_EQ(piecewise->paragraphs, doc->paragraphs);
+        EXPECT_EQ(piecewise->fonts, doc->fonts);
+    }
+    return std::move(*doc);
+}
+
+// Plain text as UTF-8, CR LF kept.
+inline std::string plain(std::string_view rtf) { return to_utf8(read(rtf).plain_text()); }
+
+}  // namespace tarnvel::richtext::test

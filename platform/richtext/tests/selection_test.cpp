@@ -1,0 +1,93 @@
+// Cutting a formatted part out of a document by plain-text offsets.
+#include <gtest/gtest.h>
+
+#include "platform/richtext/tests/layout_check.h"
+#include "platform/richtext/tests/rtf_util.h"
+
+namespace tarnvel::richtext {
+namespace {
+
+using test::read;
+using test::well_formed;
+
+// "Help0", line break, "Text", line break, "Help0", with "Te" bold and the middle paragraph centred.
+const char* const kHelp = R"({\rtf1 Help0\par\pard\qc {\b Te}xt\par\pard Help0})";
+
+TEST(Selection, HelpSectionKeepsItsFormatting) {
+    const Document d = read(kHelp);
+    ASSERT_EQ(d.text, u"Help0\r\nText\r\nHelp0");
+    const Document part = d.selection(7, 6);
+    EXPECT_EQ(part.text, u"Text\r\n");
+    EXPECT_TRUE(well_formed(part));
+    ASSERT_EQ(part.runs.size(), 2u);
+    EXPECT_TRUE(part.runs[0].format.bold);
+    EXPECT_EQ(part.runs[0].length, 2u);
+    EXPECT_FALSE(part.runs[1].format.bold);
+    ASSERT_EQ(part.paragraphs.size(), 2u);  // "Text" with its mark, then the control's empty last one
+    EXPECT_EQ(part.paragraphs[0].format.alignment, Alignment::Center);
+    EXPECT_EQ(part.paragraphs[1].start, 6u);
+    EXPECT_EQ(part.paragraphs[1].end, 6u);
+    EXPECT_EQ(part.fonts, d.fonts);
+}
+
+TEST(Selection, OutOfRangeIsClamped) {
+    const Document d = read(kHelp);
+    struct Case {
+        std::int64_t start, length;
+        std::u16string_view text;
+    } cases[] = {
+        {-5, 7, u"He"},  {100, 5, u""},     {3, -2, u""},
+        {0, INT64_MAX, u"Help0\r\nText\r\nHelp0"}, {16, 10, u"p0"}, {INT64_MAX, INT64_MAX, u""},
+        {INT64_MIN, INT64_MAX, u""},
+    };
+    for (const auto& c : cases) {
+        const Document part = d.selection(c.start, c.length);
+        EXPECT_EQ(part.text, c.text) << c.start << "," << c.length;
+        EXPECT_TRUE(well_formed(part));
+    }
+}
+
+TEST(Selection, PieceOfAMarkIsPlainText) {
+    const Document d = read(kHelp);
+    const Document cr = d.selection(5, 1);
+    EXPECT_EQ(cr.text, u"\r");
+    EXPECT_EQ(cr.paragraphs.size(), 1u);
+    const Document lf = d.selection(6, 7);
+    EXPECT_EQ(lf.text, u"\nText\r\n");
+    ASSERT_EQ(lf.paragraphs.size(), 2u);
+    EXPECT_EQ(lf.paragraphs[0].end, 7u);
+    EXPECT_EQ(lf.paragraphs[0].format.alignment, Alignment::Center);
+}
+
+// Every start and length over a document with line breaks, empty paragraphs and mixed formats:
+// the text is the slice, the layout is sound, and each character keeps its formats.
+TEST(Selection, EverySliceKeepsTextAndFormats) {
+    const Document d = read(
+        R"({\rtf1\pard\qr {\b ab}c\line d\par\par\pard\li200 {\i e\tab }\u2676?\par\pard\qc {\ul fg}\par})");
+    ASSERT_EQ(d.text, u"abc\r\nd\r\n\r\ne\t\u0A74\r\nfg");
+    const auto n = static_cast<std::int64_t>(d.text.size());
+    for (std::int64_t s = 0; s <= n; ++s) {
+        for (std::int64_t len = 0; s + len <= n; ++len) {
+            const Document part = d.selection(s, len);
+            ASSERT_EQ(part.text, d.text.substr(static_cast<std::size_t>(s), static_cast<std::size_t>(len)));
+            ASSERT_TRUE(well_formed(part)) << s << "," << len;
+            for (std::uint32_t i = 0; i < part.text.size(); ++i) {
+                const auto o = static_cast<std::uint32_t>(s) + i;
+                ASSERT_EQ(part.format_at(i), d.format_at(o)) << s << "," << len << " at " << i;
+                if (part.text[i] != u'\r' && part.text[i] != u'\n') {
+                    ASSERT_EQ(part.paragraph_at(i).format, d.paragraph_at(o).format) << s << "," << len;
+                }
+            }
+        }
+    }
+}
+
+TEST(Selection, EmptyDocument) {
+    const Document d = read(R"({\rtf1})");
+    const Document part = d.selection(0, 10);
+    EXPECT_TRUE(part.text.empty());
+    EXPECT_TRUE(well_formed(part));
+}
+
+}  // namespace
+}  // namespace tarnvel::richtext

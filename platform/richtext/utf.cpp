@@ -1,0 +1,81 @@
+#include "platform/richtext/utf.h"
+
+namespace tarnvel::richtext {
+
+std::size_t encode_utf8(std::u16string_view text, char* out) {
+    char* const begin = out;
+    const auto put = [&](unsigned v) { *out++ = static_cast<char>(v); };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (c < 0x80) {
+            put(c);
+            continue;
+        }
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+            ++i;
+        } else if (c >= 0xD800 && c <= 0xDFFF) {
+            c = 0xFFFD;
+        }
+        if (c < 0x800) {
+            put(0xC0 | (c >> 6));
+        } else if (c < 0x10000) {
+            put(0xE0 | (c >> 12));
+            put(0x80 | ((c >> 6) & 0x3F));
+        } else {
+            put(0xF0 | (c >> 18));
+            put(0x80 | ((c >> 12) & 0x3F));
+            put(0x80 | ((c >> 6) & 0x3F));
+        }
+        put(0x80 | (c & 0x3F));
+    }
+    return static_cast<std::size_t>(out - begin);
+}
+
+void append_utf8(std::string& out, std::u16string_view text) {
+    const std::size_t old = out.size();
+    out.resize(old + text.size() * 3);
+    out.resize(old + encode_utf8(text, out.data() + old));
+}
+
+std::string to_utf8(std::u16string_view text) {
+    std::string out;
+    append_utf8(out, text);
+    return out;
+}
+
+std::u16string from_utf8(std::string_view text) {
+    std::u16string out;
+    out.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        int extra = b < 0x80 ? 0 : (b >> 5) == 6 ? 1 : (b >> 4) == 14 ? 2 : (b >> 3) == 30 ? 3 : -1;
+        char32_t c = extra == 0 ? b : extra == 1 ? (b & 0x1F) : extra == 2 ? (b & 0x0F) : (b & 0x07);
+        bool ok = extra >= 0 && i + static_cast<std::size_t>(extra) < text.size();
+        for (int k = 1; ok && k <= extra; ++k) {
+            const auto t = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
+            if ((t >> 6) != 2) ok = false;
+            c = (c << 6) | (t & 0x3F);
+        }
+        static constexpr char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
+        if (ok && (c < kMin[extra] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))) ok = false;
+        if (!ok) {
+            out += u'\uFFFD';
+            ++i;
+            continue;
+        }
+        i += static_cast<std::size_t>(extra) + 1;
+        if (c >= 0x10000) {
+            c -= 0x10000;
+            out += static_cast<char16_t>(0xD800 + (c >> 10));
+            out += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
+        } else {
+            out += static_cast<char16_t>(c);
+        }
+    }
+    return out;
+}
+
+}  // namespace tarnvel::richtext

@@ -1,0 +1,14 @@
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "tools/tarnvel-doc/doc_command.h"
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const int status = tarnvel::doc::run(args, std::cout, std::cerr);
+    std::cout.flush();
+    return status;
+}
