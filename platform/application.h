@@ -1,0 +1,46 @@
+#pragma once
+// The platform's start and main loop: one per process, on the user-interface thread.
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/world.h"
+
+namespace tarnvel::platform {
+
+class Application {
+public:
+    // Connects to the display. On failure returns empty and sets `error` to one line
+    // of text (never aborts). On a Wayland session the X11 platform (XWayland) is used
+    // unless QT_QPA_PLATFORM chooses one.
+    static std::unique_ptr<Application> Start(int& argc, char** argv, std::string& error);
+    ~Application();
+
+    // Runs the main loop until Quit; returns the exit status.
+    int Run();
+    void Quit(int status = 0);
+
+    // Handles pending events for `ms` milliseconds.
+    static void ProcessEvents(int ms);
+    // Handles events until `done` holds or `timeout_ms` passed; returns whether it held.
+    static bool WaitFor(const std::function<bool()>& done, int timeout_ms);
+
+    // The folder that holds the program, and its file name without extension.
+    static std::string ProgramFolder();
+    static std::string ProgramName();
+    // The platform's name ("xcb", "offscreen", "windows", ...).
+    static std::string PlatformName();
+
+    // The real outside world: system clock, pointer, primary screen, launcher,
+    // message boxes and installed fonts. Lives as long as the Application.
+    World& world();
+
+    struct Impl;
+
+private:
+    Application();
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace tarnvel::platform

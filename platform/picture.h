@@ -1,0 +1,45 @@
+#pragma once
+// A picture in a window's client area, drawn at its natural size from the top-left
+// corner of its box; transparent where the picture is.
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/window.h"
+
+namespace tarnvel::platform {
+
+class Picture {
+public:
+    explicit Picture(Window& parent);  // visible, empty
+    ~Picture();
+    Picture(const Picture&) = delete;
+    Picture& operator=(const Picture&) = delete;
+
+    // A picture compiled into the program, by file name without ".png"; false when there is none.
+    bool SetPicture(std::string_view name);
+    PixelSize PictureSize() const;  // 0 x 0 when empty
+
+    void Move(double left, double top, double width, double height);  // twips in the client area
+    double Left() const;
+    double Top() const;
+    double Width() const;
+    double Height() const;
+
+    void SetVisible(bool v);
+    bool Visible() const;
+    void SetToolTip(std::string_view text);
+    const std::string& ToolTip() const;
+    // Puts the picture above every control created before it.
+    void BringToFront();
+
+    MouseHandlers mouse;
+
+    struct Impl;
+
+private:
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace tarnvel::platform

@@ -1,0 +1,125 @@
+#include "platform/application.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "platform/display_choice.h"
+#include "platform/qt/convert.h"
+#include "platform/qt/system_world.h"
+
+namespace tarnvel::platform {
+
+namespace qt {
+TwipsPerPixel ScreenFactors() {
+    const QScreen* s = QGuiApplication::primaryScreen();
+    if (!s || s->logicalDotsPerInchX() <= 0 || s->logicalDotsPerInchY() <= 0) return {};
+    return {1440.0 / s->logicalDotsPerInchX(), 1440.0 / s->logicalDotsPerInchY()};
+}
+}  // namespace qt
+
+namespace {
+
+// Messages Qt logs while it connects to the display are held back, so that a failure
+// can be told in one line instead of Qt's abort with several.
+std::vector<std::string>* g_held = nullptr;
+std::string g_program;
+
+void hold_messages(QtMsgType type, const QMessageLogContext&, const QString& msg) {
+    if (type != QtFatalMsg) {
+        if (g_held) g_held->push_back(msg.toStdString());
+        return;
+    }
+    std::string reason = msg.section('\n', 0, 0).toStdString();
+    if (g_held)
+        for (const auto& m : *g_held)
+            if (m.find("could not connect to display") != std::string::npos) reason = m;
+    std::fprintf(stderr, "%s: cannot open the display: %s\n", g_program.c_str(), reason.c_str());
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+std::string env(const char* name) {
+    const char* v = std::getenv(name);
+    return v ? v : "";
+}
+
+}  // namespace
+
+struct Application::Impl {
+    std::unique_ptr<QApplication> app;
+    std::unique_ptr<qt::SystemWorld> system;
+    std::unique_ptr<World> world;
+};
+
+Application::Application() : impl_(std::make_unique<Impl>()) {}
+Application::~Application() {
+    impl_->world.reset();
+    impl_->system.reset();
+    impl_->app.reset();
+}
+
+std::unique_ptr<Application> Application::Start(int& argc, char** argv, std::string& error) {
+    g_program = argc > 0 && argv[0] ? QFileInfo(QString::fromLocal8Bit(argv[0])).fileName().toStdString() : "tarnvel";
+    const DisplayChoice choice = ChooseDisplay(env);
+    if (!choice.error.empty()) {
+        error = g_program + ": " + choice.error;
+        return nullptr;
+    }
+    if (!choice.platform.empty()) setenv("QT_QPA_PLATFORM", choice.platform.c_str(), 1);
+    std::vector<std::string> held;
+    g_held = &held;
+    const QtMessageHandler previous = qInstallMessageHandler(hold_messages);
+    std::unique_ptr<Application> a(new Application);
+    a->impl_->app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+    g_held = nullptr;
+    for (const auto& m : held) std::fprintf(stderr, "%s\n", m.c_str());
+    if (!QGuiApplication::primaryScreen()) {
+        error = g_program + ": no display: the platform has no screen";
+        return nullptr;
+    }
+    QApplication::setQuitOnLastWindowClosed(false);
+    a->impl_->system = std::make_unique<qt::SystemWorld>();
+    a->impl_->world = std::make_unique<World>(a->impl_->system->world());
+    return a;
+}
+
+int Application::Run() { return QApplication::exec(); }
+void Application::Quit(int status) { QCoreApplication::exit(status); }
+
+void Application::ProcessEvents(int ms) {
+    WaitFor([] { return false; }, ms);
+}
+
+bool Application::WaitFor(const std::function<bool()>& done, int timeout_ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() >= timeout_ms) return false;
+        QEventLoop loop;
+        QTimer::singleShot(5, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return true;
+}
+
+std::string Application::ProgramFolder() {
+    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
+}
+std::string Application::ProgramName() {
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString();
+}
+std::string Application::PlatformName() { return QGuiApplication::platformName().toStdString(); }
+
+World& Application::world() { return *impl_->world; }
+
+}  // namespace tarnvel::platform

@@ -1,0 +1,183 @@
+#include "platform/label.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QPointer>
+
+#include "platform/qt/convert.h"
+#include "platform/qt/window_impl.h"
+
+namespace tarnvel::platform {
+
+namespace {
+
+class LabelWidget : public QLabel {
+public:
+    LabelWidget(Label* l, QWidget* parent) : QLabel(parent), owner(l) {
+        setTextFormat(Qt::PlainText);
+        setMouseTracking(true);
+        setWordWrap(false);
+    }
+    Label* owner;
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override {
+        if (const auto b = qt::FromQButton(e->button()); b && owner->mouse.down) owner->mouse.down(*b);
+        e->accept();
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        if (const auto b = qt::FromQButton(e->button()); b && owner->mouse.up) owner->mouse.up(*b);
+        e->accept();
+    }
+    void mouseMoveEvent(QMouseEvent* e) override {
+        if (owner->mouse.move) owner->mouse.move();
+        e->accept();
+    }
+};
+
+}  // namespace
+
+struct Label::Impl {
+    Window* parent = nullptr;
+    QPointer<LabelWidget> w;
+    double left = 0, top = 0, width = 0, height = 0;
+    std::string caption, tooltip;
+    Font font;
+    Colour fore = 0;
+    Alignment align = Alignment::Left;
+    bool visible = true;
+    bool autosize = false;
+    Anchor anchor = Anchor::Left;
+    double anchor_x = 0;  // twips: the kept left edge, right edge or centre
+
+    void Fit() {
+        if (!autosize) return;
+        const TwipsPerPixel f = parent->Factors();
+        const QFontMetrics m(qt::ToQFont(font));
+        width = m.horizontalAdvance(qt::ToQString(caption)) * f.x;
+        height = m.height() * f.y;
+        switch (anchor) {
+            case Anchor::Left: left = anchor_x; break;
+            case Anchor::Right: left = anchor_x - width; break;
+            case Anchor::Centre: left = anchor_x - width / 2; break;
+        }
+    }
+    void Remember() {
+        switch (anchor) {
+            case Anchor::Left: anchor_x = left; break;
+            case Anchor::Right: anchor_x = left + width; break;
+            case Anchor::Centre: anchor_x = left + width / 2; break;
+        }
+    }
+    void Apply() {
+        if (!w) return;
+        Fit();
+        const TwipsPerPixel f = parent->Factors();
+        w->setFont(qt::ToQFont(font));
+        QPalette p = w->palette();
+        p.setColor(QPalette::WindowText, qt::ToQColor(fore));
+        w->setPalette(p);
+        w->setText(qt::ToQString(caption));
+        w->setToolTip(qt::ToQString(tooltip));
+        Qt::Alignment a = Qt::AlignTop;
+        a |= align == Alignment::Left ? Qt::AlignLeft : align == Alignment::Right ? Qt::AlignRight : Qt::AlignHCenter;
+        w->setAlignment(a);
+        w->setGeometry(TwipsToPixels(left, f.x), TwipsToPixels(top, f.y), TwipsToPixels(width, f.x),
+                       TwipsToPixels(height, f.y));
+        w->setVisible(visible);
+    }
+};
+
+Label::Label(Window& parent) : impl_(std::make_unique<Impl>()) {
+    impl_->parent = &parent;
+    impl_->font = parent.GetFont();
+    impl_->w = new LabelWidget(this, parent.impl().client);
+    impl_->w->setAutoFillBackground(false);
+    impl_->Apply();
+}
+
+Label::~Label() {
+    if (impl_->w) delete impl_->w.data();
+}
+
+void Label::Move(double left, double top, double width, double height) {
+    impl_->left = left;
+    impl_->top = top;
+    impl_->width = width;
+    impl_->height = height;
+    impl_->Remember();
+    impl_->Apply();
+}
+double Label::Left() const { return impl_->left; }
+double Label::Top() const { return impl_->top; }
+double Label::Width() const { return impl_->width; }
+double Label::Height() const { return impl_->height; }
+
+void Label::SetCaption(std::string_view text) {
+    impl_->caption = std::string(text);
+    impl_->Apply();
+}
+const std::string& Label::Caption() const { return impl_->caption; }
+void Label::SetToolTip(std::string_view text) {
+    impl_->tooltip = std::string(text);
+    impl_->Apply();
+}
+const std::string& Label::ToolTip() const { return impl_->tooltip; }
+void Label::SetVisible(bool v) {
+    impl_->visible = v;
+    impl_->Apply();
+}
+bool Label::Visible() const { return impl_->visible; }
+void Label::SetForeColor(Colour c) {
+    impl_->fore = c;
+    impl_->Apply();
+}
+Colour Label::ForeColor() const { return impl_->fore; }
+
+void Label::SetFont(const Font& f) {
+    impl_->font = f;
+    impl_->Apply();
+}
+const Font& Label::GetFont() const { return impl_->font; }
+void Label::SetFontName(std::string_view name) {
+    impl_->font.name = std::string(name);
+    impl_->Apply();
+}
+void Label::SetFontSize(double points) {
+    impl_->font.size = points;
+    impl_->Apply();
+}
+void Label::SetFontBold(bool b) {
+    impl_->font.bold = b;
+    impl_->Apply();
+}
+void Label::SetFontItalic(bool b) {
+    impl_->font.italic = b;
+    impl_->Apply();
+}
+void Label::SetFontUnderline(bool b) {
+    impl_->font.underline = b;
+    impl_->Apply();
+}
+
+void Label::SetAlignment(Alignment a) {
+    impl_->align = a;
+    impl_->Apply();
+}
+Alignment Label::GetAlignment() const { return impl_->align; }
+
+void Label::SetTransparent(bool t) {
+    if (!impl_->w) return;
+    impl_->w->setAutoFillBackground(!t);
+}
+
+void Label::SetAutoSize(bool on, Anchor anchor) {
+    impl_->autosize = on;
+    impl_->anchor = anchor;
+    impl_->Remember();
+    impl_->Apply();
+}
+
+}  // namespace tarnvel::platform

@@ -1,0 +1,79 @@
+#include "platform/qt/system_world.h"
+
+#include <QCursor>
+#include <QDate>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QMessageBox>
+#include <QProcess>
+#include <QScreen>
+#include <QUrl>
+#include <array>
+
+#include "platform/qt/convert.h"
+
+namespace tarnvel::platform::qt {
+
+Date SystemClock::Today() const {
+    const QDate d = QDate::currentDate();
+    return {d.year(), d.month(), d.day()};
+}
+
+struct SystemClock::Names {
+    QLocale locale;
+    std::array<std::string, 12> month;
+    void Fill(const QLocale& l) {
+        locale = l;
+        for (int m = 1; m <= 12; ++m) month[static_cast<std::size_t>(m - 1)] = l.monthName(m, QLocale::LongFormat).toStdString();
+    }
+};
+
+SystemClock::SystemClock() : names_(std::make_unique<Names>()) { names_->Fill(QLocale()); }
+SystemClock::~SystemClock() = default;
+
+std::string SystemClock::LongMonthName(int month) const {
+    if (month < 1 || month > 12) return {};
+    const QLocale now;
+    if (now != names_->locale) names_->Fill(now);
+    return names_->month[static_cast<std::size_t>(month - 1)];
+}
+
+std::optional<PixelPoint> SystemPointer::Position() const {
+    if (QGuiApplication::platformName() == QStringLiteral("wayland") || !QGuiApplication::primaryScreen())
+        return std::nullopt;
+    const QPoint p = QCursor::pos();
+    return PixelPoint{p.x(), p.y()};
+}
+
+PixelSize SystemScreen::Size() const {
+    const QScreen* s = QGuiApplication::primaryScreen();
+    if (!s) return {};
+    return {s->geometry().width(), s->geometry().height()};
+}
+
+TwipsPerPixel SystemScreen::Factors() const { return ScreenFactors(); }
+
+bool SystemLauncher::StartProgram(const std::string& program, const std::string& argument, WindowStyle) {
+    // The window style cannot be imposed on another program here; the program decides.
+    const QString path = ToQString(program);
+    if (!QFileInfo(path).isExecutable()) return false;
+    return QProcess::startDetached(path, {ToQString(argument)});
+}
+
+bool SystemLauncher::OpenUrl(const std::string& url) {
+    return QDesktopServices::openUrl(QUrl(ToQString(url), QUrl::StrictMode));
+}
+
+bool SystemMessageBox::Show(const std::string& text, const std::string& title) {
+    QMessageBox::information(nullptr, ToQString(title), ToQString(text), QMessageBox::Ok);
+    return true;
+}
+
+bool SystemFonts::Installed(std::string_view family) const {
+    return QFontDatabase::families().contains(ToQString(family), Qt::CaseInsensitive);
+}
+
+}  // namespace tarnvel::platform::qt

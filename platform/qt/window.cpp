@@ -1,0 +1,171 @@
+#include "platform/window.h"
+
+#include <QCloseEvent>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWidget>
+#include <algorithm>
+
+#include "platform/qt/convert.h"
+#include "platform/qt/window_impl.h"
+
+namespace tarnvel::platform {
+
+namespace {
+
+constexpr Colour FrameColour = 0x00646464;
+
+template <typename Handler>
+void deliver(const Handler& h, QMouseEvent* e) {
+    if (const auto b = qt::FromQButton(e->button()); b && h) h(*b);
+    e->accept();
+}
+
+}  // namespace
+
+void Window::Impl::FormWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setPen(qt::ToQColor(FrameColour));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void Window::Impl::FormWidget::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::WindowStateChange && owner->on_resize) owner->on_resize();
+}
+
+void Window::Impl::FormWidget::closeEvent(QCloseEvent* e) {
+    // The windows go away only through the program's own commands.
+    e->ignore();
+}
+
+void Window::Impl::ClientWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const Impl& d = owner->impl();
+    p.fillRect(rect(), qt::ToQColor(d.back));
+    for (const auto& line : d.printed) {
+        const QFont f = qt::ToQFont(line.font);
+        p.setFont(f);
+        p.setPen(qt::ToQColor(line.colour));
+        p.drawText(0, line.y + QFontMetrics(f).ascent(), qt::ToQString(line.text));
+    }
+}
+
+void Window::Impl::ClientWidget::mousePressEvent(QMouseEvent* e) { deliver(owner->mouse.down, e); }
+void Window::Impl::ClientWidget::mouseReleaseEvent(QMouseEvent* e) { deliver(owner->mouse.up, e); }
+void Window::Impl::ClientWidget::mouseMoveEvent(QMouseEvent* e) {
+    if (owner->mouse.move) owner->mouse.move();
+    e->accept();
+}
+
+void Window::Impl::Place() {
+    const int x = TwipsToPixels(left, factors.x);
+    const int y = TwipsToPixels(top, factors.y);
+    const int w = std::max(TwipsToPixels(width, factors.x), 2);
+    const int h = std::max(TwipsToPixels(height, factors.y), 2);
+    form->setFixedSize(w, h);
+    form->move(x, y);
+    client->setGeometry(1, 1, w - 2, h - 2);
+}
+
+Window::Window() : impl_(std::make_unique<Impl>()) {
+    impl_->owner = this;
+    impl_->factors = qt::ScreenFactors();
+    impl_->form = std::make_unique<Impl::FormWidget>(this);
+    impl_->client = new Impl::ClientWidget(this, impl_->form.get());
+    impl_->client->setMouseTracking(true);
+    impl_->form->setMouseTracking(true);
+    impl_->Place();
+}
+
+Window::~Window() = default;
+
+double Window::Left() const { return impl_->left; }
+double Window::Top() const { return impl_->top; }
+double Window::Width() const { return impl_->width; }
+double Window::Height() const { return impl_->height; }
+
+void Window::SetLeft(double twips) {
+    impl_->left = twips;
+    impl_->Place();
+}
+
+void Window::SetTop(double twips) {
+    impl_->top = twips;
+    impl_->Place();
+}
+
+void Window::SetSize(double width_twips, double height_twips) {
+    const bool changed = width_twips != impl_->width || height_twips != impl_->height;
+    impl_->width = width_twips;
+    impl_->height = height_twips;
+    impl_->Place();
+    if (changed && impl_->shown_once && on_resize) on_resize();
+}
+
+void Window::SetBackColor(Colour c) {
+    impl_->back = c;
+    impl_->client->update();
+}
+Colour Window::BackColor() const { return impl_->back; }
+
+void Window::SetIcon(std::string_view picture) {
+    impl_->form->setWindowIcon(QIcon(QStringLiteral(":/assets/") + qt::ToQString(picture) + QStringLiteral(".png")));
+}
+
+void Window::Show() {
+    const bool first = !impl_->shown_once;
+    impl_->shown_once = true;
+    impl_->form->show();
+    if (first && on_resize) on_resize();
+}
+
+void Window::Hide() { impl_->form->hide(); }
+bool Window::Visible() const { return impl_->form->isVisible(); }
+
+WindowState Window::State() const {
+    const auto s = impl_->form->windowState();
+    if (s & Qt::WindowMinimized) return WindowState::Minimized;
+    if (s & Qt::WindowMaximized) return WindowState::Maximized;
+    return WindowState::Normal;
+}
+
+void Window::SetMousePointer(PointerShape shape) {
+    impl_->pointer = shape;
+    if (shape == PointerShape::Hourglass)
+        impl_->form->setCursor(Qt::WaitCursor);
+    else
+        impl_->form->unsetCursor();
+}
+PointerShape Window::MousePointer() const { return impl_->pointer; }
+
+void Window::SetFont(const Font& f) { impl_->font = f; }
+const Font& Window::GetFont() const { return impl_->font; }
+void Window::SetForeColor(Colour c) { impl_->fore = c; }
+Colour Window::ForeColor() const { return impl_->fore; }
+
+void Window::Print(std::string_view line) {
+    impl_->printed.push_back({std::string(line), impl_->font, impl_->fore, impl_->current_y});
+    impl_->current_y += QFontMetrics(qt::ToQFont(impl_->font)).height();
+    impl_->client->update();
+}
+
+void Window::Cls() {
+    impl_->printed.clear();
+    impl_->current_y = 0;
+    impl_->client->update();
+}
+
+std::vector<std::string> Window::PrintedLines() const {
+    std::vector<std::string> out;
+    out.reserve(impl_->printed.size());
+    for (const auto& l : impl_->printed) out.push_back(l.text);
+    return out;
+}
+
+TwipsPerPixel Window::Factors() const { return impl_->factors; }
+
+}  // namespace tarnvel::platform

@@ -1,0 +1,191 @@
+// The Qt implementation of windows and controls, on the offscreen platform.
+#include <gtest/gtest.h>
+
+#include "platform/application.h"
+#include "platform/label.h"
+#include "platform/menu.h"
+#include "platform/picture.h"
+#include "platform/timer.h"
+#include "platform/window.h"
+#include "platform/fake/test_application.h"
+
+namespace tarnvel::platform {
+namespace {
+
+TEST(Window, ResizeIsRaisedByTheFirstShowAndBySizeChangesOnly) {
+    Window w;
+    int resizes = 0;
+    w.on_resize = [&] { ++resizes; };
+    w.SetSize(7500, 1845);
+    EXPECT_EQ(resizes, 0);  // not shown yet
+    w.Show();
+    EXPECT_EQ(resizes, 1);
+    w.Hide();
+    w.Show();
+    EXPECT_EQ(resizes, 1);
+    w.SetSize(7500, 1845);
+    EXPECT_EQ(resizes, 1);
+    w.SetSize(6000, 1845);
+    EXPECT_EQ(resizes, 2);
+    EXPECT_TRUE(w.Visible());
+}
+
+TEST(Window, KeepsTwipsUnrounded) {
+    Window w;
+    w.SetLeft(3930.5f);
+    w.SetTop(-100);
+    EXPECT_DOUBLE_EQ(w.Left(), 3930.5);
+    EXPECT_DOUBLE_EQ(w.Top(), -100);
+}
+
+TEST(Window, PrintedLinesStayUntilCleared) {
+    Window w;
+    w.SetSize(7500, 1845);
+    w.Show();
+    w.Print("one");
+    w.Print("");
+    w.Print("three");
+    Application::ProcessEvents(20);
+    EXPECT_EQ(w.PrintedLines(), (std::vector<std::string>{"one", "", "three"}));
+    w.Cls();
+    EXPECT_TRUE(w.PrintedLines().empty());
+}
+
+TEST(Window, PointerShape) {
+    Window w;
+    w.SetMousePointer(PointerShape::Hourglass);
+    EXPECT_EQ(w.MousePointer(), PointerShape::Hourglass);
+    w.SetMousePointer(PointerShape::Default);
+    EXPECT_EQ(w.MousePointer(), PointerShape::Default);
+}
+
+struct AutoSizeCase {
+    Anchor anchor;
+    double kept;  // twips
+    double (*edge)(const Label&);
+};
+
+TEST(Label, AutoSizeKeepsTheAnchoredEdge) {
+    Window w;
+    const AutoSizeCase cases[] = {
+        {Anchor::Left, 6450, [](const Label& l) { return l.Left(); }},
+        {Anchor::Right, 7320, [](const Label& l) { return l.Left() + l.Width(); }},
+        {Anchor::Centre, 6885, [](const Label& l) { return l.Left() + l.Width() / 2; }},
+    };
+    for (const auto& c : cases) {
+        Label l(w);
+        l.Move(6450, 480, 870, 240);
+        l.SetAutoSize(true, c.anchor);
+        l.SetCaption("Happy New Year, \"Nanakshahi 559\"");
+        const double long_width = l.Width();
+        EXPECT_GT(long_width, 870);
+        EXPECT_DOUBLE_EQ(c.edge(l), c.kept);
+        l.SetFontSize(16);
+        EXPECT_GT(l.Width(), long_width);
+        EXPECT_DOUBLE_EQ(c.edge(l), c.kept);
+        l.SetCaption("");
+        EXPECT_DOUBLE_EQ(l.Width(), 0);
+        EXPECT_DOUBLE_EQ(c.edge(l), c.kept);
+    }
+}
+
+TEST(Label, KeepsItsDesignBoxWithoutAutoSize) {
+    Window w;
+    Label l(w);
+    l.Move(300, 1530, 1380, 225);
+    l.SetCaption("a much longer caption than the box");
+    EXPECT_DOUBLE_EQ(l.Width(), 1380);
+    EXPECT_EQ(l.Caption(), "a much longer caption than the box");
+}
+
+TEST(Label, PropertiesReadBack) {
+    Window w;
+    Font f{"Arial", 9.0, false, false, false};
+    w.SetFont(f);
+    Label l(w);
+    EXPECT_EQ(l.GetFont(), f);
+    l.SetFontBold(true);
+    l.SetFontItalic(true);
+    l.SetFontUnderline(true);
+    l.SetFontName("Times New Roman");
+    l.SetFontSize(9.75);
+    EXPECT_EQ(l.GetFont(), (Font{"Times New Roman", 9.75, true, true, true}));
+    l.SetForeColor(0x001191D4);
+    l.SetToolTip("tip");
+    l.SetVisible(false);
+    EXPECT_EQ(l.ForeColor(), 0x001191D4u);
+    EXPECT_EQ(l.ToolTip(), "tip");
+    EXPECT_FALSE(l.Visible());
+}
+
+TEST(Picture, LoadsCompiledInPictures) {
+    Window w;
+    Picture p(w);
+    struct {
+        const char* name;
+        PixelSize size;
+    } pictures[] = {{"top_bar", {500, 25}},  {"close", {12, 12}}, {"arrow_right", {3, 5}},
+                    {"arrow_down", {5, 3}}, {"icon", {32, 32}}};
+    for (const auto& c : pictures) {
+        EXPECT_TRUE(p.SetPicture(c.name)) << c.name;
+        EXPECT_EQ(p.PictureSize(), c.size) << c.name;
+    }
+    EXPECT_FALSE(p.SetPicture("no_such_picture"));
+    EXPECT_EQ(p.PictureSize(), (PixelSize{0, 0}));
+}
+
+TEST(Picture, ControlsOfADestroyedWindowAreInert) {
+    // A window destroyed before its controls leaves them inert, not dangling.
+    auto w = std::make_unique<Window>();
+    Picture p(*w);
+    Label l(*w);
+    w.reset();
+    l.SetCaption("x");
+    p.SetVisible(false);
+    EXPECT_EQ(l.Caption(), "x");
+}
+
+TEST(Timer, TicksWhileEnabled) {
+    Timer t;
+    t.SetInterval(5);
+    int ticks = 0;
+    t.on_tick = [&] { ++ticks; };
+    Application::ProcessEvents(30);
+    EXPECT_EQ(ticks, 0);
+    t.SetEnabled(true);
+    EXPECT_TRUE(Application::WaitFor([&] { return ticks >= 3; }, 2000));
+    t.SetEnabled(false);
+    const int seen = ticks;
+    Application::ProcessEvents(30);
+    EXPECT_EQ(ticks, seen);
+}
+
+TEST(Menu, ItemsRunTheirHandlers) {
+    Menu m("Popup");
+    std::vector<int> ran;
+    m.AddItem("E&xit", [&] { ran.push_back(0); });
+    m.AddItem("Other", [&] { ran.push_back(1); });
+    EXPECT_EQ(m.ItemCount(), 2);
+    EXPECT_EQ(m.ItemCaption(0), "E&xit");
+    m.Activate(1);
+    m.Activate(0);
+    m.Activate(2);
+    m.Activate(-1);
+    EXPECT_EQ(ran, (std::vector<int>{1, 0}));
+}
+
+TEST(SystemWorld, AnswersOnTheOffscreenScreen) {
+    World& world = TestApplication().world();
+    const Date d = world.clock.Today();
+    EXPECT_GE(d.year, 2000);
+    EXPECT_EQ(world.clock.LongMonthName(0), "");
+    EXPECT_FALSE(world.clock.LongMonthName(12).empty());
+    EXPECT_GT(world.screen.Size().width, 0);
+    EXPECT_GT(world.screen.Factors().x, 0);
+    EXPECT_FALSE(world.launcher.StartProgram("C:\\Program Files\\Internet Explorer\\Iexplore.EXE", "x",
+                                             WindowStyle::MaximizedFocus));
+    EXPECT_FALSE(world.fonts.Installed("No Such Font Family"));
+}
+
+}  // namespace
+}  // namespace tarnvel::platform
