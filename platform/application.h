@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "platform/notify_icon.h"
+#include "platform/window_proc.h"
 #include "platform/world.h"
 
 namespace tarnvel::platform {
@@ -35,6 +37,9 @@ public:
     // The real outside world: system clock, pointer, primary screen, launcher,
     // message boxes and installed fonts. Lives as long as the Application.
     World& world();
+    // The notification area and the windows' procedures, as the desktop integration reaches them.
+    NotifyIcon& notify_icon();
+    WindowMessages& window_messages();
 
     struct Impl;
 

@@ -12,6 +12,7 @@
 #include "platform/colour.h"
 #include "platform/font.h"
 #include "platform/units.h"
+#include "platform/window_proc.h"
 
 namespace tarnvel::platform {
 
@@ -47,10 +48,18 @@ public:
     void SetIcon(std::string_view picture);
 
     // The first Show raises on_resize; showing a hidden window again does not.
+    // A minimised window is shown at its normal size.
     void Show();
     void Hide();
     bool Visible() const;
     WindowState State() const;
+    // Minimises the window to the desktop's taskbar, where there is one.
+    void Minimize();
+
+    // The window's handle for window messages; unique while the window exists.
+    WindowHandle Handle() const;
+    // The handle of the window's icon (SetIcon), for the notification area; 0 when it has none.
+    IconHandle Icon() const;
 
     void SetMousePointer(PointerShape shape);
     PointerShape MousePointer() const;
@@ -73,6 +82,7 @@ public:
 
     MouseHandlers mouse;                // the background: points that no control covers
     std::function<void()> on_resize;    // size or state changed, or first shown
+    std::function<void()> on_close;     // the window manager's close (Alt+F4); unset: ignored
 
     struct Impl;
     Impl& impl() const { return *impl_; }

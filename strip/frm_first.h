@@ -73,6 +73,7 @@ public:
     void TimerCalendarMainStripMove_Timer();
     void ImageClose_MouseUp(platform::MouseButton b);
     void Label3_MouseUp(platform::MouseButton b);
+    void Label4_MouseUp(platform::MouseButton b);  // "More Information": opens the reader
 
     struct Controls {
         explicit Controls(platform::Window& w);

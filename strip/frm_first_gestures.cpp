@@ -1,6 +1,8 @@
 // The strip's gestures: drag by the background or the top bar, the close picture
 // and the web link. Only the left button counts.
+#include "strip/drop_window_content.h"
 #include "strip/frm_first.h"
+#include "strip/reader_link.h"
 #include "strip/text.h"
 
 namespace tarnvel::strip {
@@ -29,14 +31,54 @@ void frmFirst::Form_MouseDown(MouseButton b) {
 }
 
 void frmFirst::Form_MouseUp(MouseButton b) {
-    if (b != MouseButton::Left || !Loaded()) return;
+    if (!Loaded()) return;
+    if (b == MouseButton::Right && seams_.OfferExitOnStrip && seams_.OfferExitOnStrip()) {
+        controls_->mnuTray.Popup(*window_);  // may unload this window: nothing may follow
+        return;
+    }
+    if (b != MouseButton::Left) return;
     controls_->TimerCalendarMainStripMove.SetEnabled(false);
 }
 
-// The reader window follows a top-bar drag once it exists; until then the top bar
-// drags the strip alone.
-void frmFirst::ImageTopBar_MouseDown(MouseButton b) { Form_MouseDown(b); }
-void frmFirst::ImageTopBar_MouseUp(MouseButton b) { Form_MouseUp(b); }
+// A visible reader follows a top-bar drag with its own drag timer; a hidden one stays.
+// Asking whether the reader is visible loads it, hidden, when it is not loaded.
+void frmFirst::ImageTopBar_MouseDown(MouseButton b) {
+    if (b != MouseButton::Left || !Loaded()) return;
+    UserMousePosition("Initial");
+    controls_->TimerCalendarMainStripMove.SetEnabled(true);
+    ReaderLink* reader = seams_.DropWindow ? seams_.DropWindow() : nullptr;
+    if (reader && reader->LoadedVisible()) {
+        reader->ReaderUserMousePosition("Initial");
+        reader->SetReaderDragTimer(true);
+    }
+}
+
+void frmFirst::ImageTopBar_MouseUp(MouseButton b) {
+    if (b != MouseButton::Left) return Form_MouseUp(b);  // other buttons as on the background
+    if (!Loaded()) return;
+    controls_->TimerCalendarMainStripMove.SetEnabled(false);
+    ReaderLink* reader = seams_.DropWindow ? seams_.DropWindow() : nullptr;
+    if (reader && reader->LoadedVisible()) reader->SetReaderDragTimer(false);
+}
+
+void frmFirst::Label4_MouseUp(MouseButton b) {
+    if (b != MouseButton::Left || !Loaded()) return;
+    const int* code = std::get_if<int>(&DropWindow_Content);
+    ReaderLink* reader = seams_.DropWindow ? seams_.DropWindow() : nullptr;
+    if ((!code || *code != 4) && reader) {
+        DropWindow_Content = 4;
+        // Loading the reader (when it is not loaded) sets the content back to 0.
+        reader->ShowReader();
+        const platform::Window& w = *window_;
+        double top = w.Top() + w.Height();
+        // Exactly touching the screen's bottom edge keeps the reader below the strip.
+        const double screen_height = world_.screen.Size().height * world_.screen.Factors().y;
+        if (top + reader->ReaderHeight() > screen_height) top = w.Top() - reader->ReaderHeight();
+        reader->MoveReader(w.Left(), top);
+    }
+    controls_->ImageArrow0.SetVisible(false);
+    controls_->ImageArrow1.SetVisible(true);
+}
 
 void frmFirst::TimerCalendarMainStripMove_Timer() {
     if (!Loaded()) return;

@@ -70,10 +70,15 @@ void frmFirst::CreateControls() {
     w.mouse.down = [this](platform::MouseButton b) { Form_MouseDown(b); };
     w.mouse.up = [this](platform::MouseButton b) { Form_MouseUp(b); };
     w.on_resize = [this] { Form_Resize(); };
+    // The window manager's close does what the close picture does.
+    w.on_close = [this] {
+        if (seams_.HideAllForms) seams_.HideAllForms();
+    };
     c.Label2.mouse.move = [this] { PointerMovedOver(HoverDate); };
     c.Label3.mouse.move = [this] { PointerMovedOver(HoverWeb); };
     c.Label3.mouse.up = [this](platform::MouseButton b) { Label3_MouseUp(b); };
     c.Label4.mouse.move = [this] { PointerMovedOver(HoverMore); };
+    c.Label4.mouse.up = [this](platform::MouseButton b) { Label4_MouseUp(b); };
     c.ImageClose.mouse.move = [this] { PointerMovedOver(HoverClose); };
     c.ImageClose.mouse.up = [this](platform::MouseButton b) { ImageClose_MouseUp(b); };
     c.ImageTopBar.mouse.down = [this](platform::MouseButton b) { ImageTopBar_MouseDown(b); };
@@ -147,11 +152,10 @@ void frmFirst::Form_Load() {
     ModuleEventFinder.DaysToEvent = -1;
     if (seams_.LoadSettings) seams_.LoadSettings();
     Labels_Initialize();
-    const std::string run_startup =
-        seams_.GetSetting ? seams_.GetSetting("Nanakshahi", "Tarnvel", "Run_Startup", "1") : std::string("1");
+    const bool run_at_startup = seams_.RunAtStartup ? seams_.RunAtStartup() : true;
     if (seams_.UpdateRegistry)
         seams_.UpdateRegistry(platform::Application::ProgramName(), platform::Application::ProgramFolder(),
-                              IsNumberOne(run_startup));
+                              run_at_startup);
     Initial_Move("Initial");
     MouseOnObj = 0;
     DropWindow_Content = 0;

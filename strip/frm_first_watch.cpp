@@ -62,52 +62,57 @@ void frmFirst::TmrCheckMouse_Timer() {
     if (!Loaded()) return;
     platform::Window& w = *window_;
 
-    // Stage 1: undo the hover effect once the pointer is outside. The first column
-    // and row count as outside. Without a pointer position nothing is decided. With no
-    // hover effect applied there is nothing to undo, so the pointer is not asked then
-    // (the idle watch then costs no round trip to the display).
-    if (!WatchStarted) {
-        WatchStarted = true;
-    } else {
-        const platform::TwipsPerPixel f = world_.screen.Factors();
-        FormLeftPx = platform::TwipsToPixels(w.Left(), f.x);
-        FormTopPx = platform::TwipsToPixels(w.Top(), f.y);
-        FormWidthPx = platform::TwipsToPixels(w.Width(), f.x);
-        FormHeightPx = platform::TwipsToPixels(w.Height(), f.y);
-        if (const auto p = MouseOnObj == HoverNone ? std::nullopt : world_.pointer.Position()) {
-            const bool inside = FormLeftPx < p->x && p->x < FormLeftPx + FormWidthPx && FormTopPx < p->y &&
-                                p->y < FormTopPx + FormHeightPx;
-            if (!inside) {
-                MouseOff(MouseOnObj);
-                MouseOnObj = HoverNone;
+    // While the calendar is hidden in the notification area only the roll-over runs,
+    // so the icon's tooltip carries today's date; hover and watermarks wait until the
+    // strip is shown again.
+    if (w.Visible()) {
+        // Stage 1: undo the hover effect once the pointer is outside. The first column
+        // and row count as outside. Without a pointer position nothing is decided. With no
+        // hover effect applied there is nothing to undo, so the pointer is not asked then
+        // (the idle watch then costs no round trip to the display).
+        if (!WatchStarted) {
+            WatchStarted = true;
+        } else {
+            const platform::TwipsPerPixel f = world_.screen.Factors();
+            FormLeftPx = platform::TwipsToPixels(w.Left(), f.x);
+            FormTopPx = platform::TwipsToPixels(w.Top(), f.y);
+            FormWidthPx = platform::TwipsToPixels(w.Width(), f.x);
+            FormHeightPx = platform::TwipsToPixels(w.Height(), f.y);
+            if (const auto p = MouseOnObj == HoverNone ? std::nullopt : world_.pointer.Position()) {
+                const bool inside = FormLeftPx < p->x && p->x < FormLeftPx + FormWidthPx && FormTopPx < p->y &&
+                                    p->y < FormTopPx + FormHeightPx;
+                if (!inside) {
+                    MouseOff(MouseOnObj);
+                    MouseOnObj = HoverNone;
+                }
             }
         }
-    }
 
-    auto watermark_font = [&w] {
-        platform::Font font = w.GetFont();
-        font.size = 11;
-        font.bold = true;
-        font.italic = true;
-        w.SetFont(font);
-        w.SetForeColor(ColourNearWhite);
-    };
+        auto watermark_font = [&w] {
+            platform::Font font = w.GetFont();
+            font.size = 11;
+            font.bold = true;
+            font.italic = true;
+            w.SetFont(font);
+            w.SetForeColor(ColourNearWhite);
+        };
 
-    // Stage 2: the New Year watermark, once per load.
-    if (ModuleNanakshahiDate.NanakshahiMonth == 1 && ModuleNanakshahiDate.NanakshahiDay == 1 && !NewYearPrinted) {
-        watermark_font();
-        const std::string c = controls_->Label6.Caption();
-        for (int i = 0; i < 7; ++i) w.Print(c + " " + c + c);
-        NewYearPrinted = true;
-    }
+        // Stage 2: the New Year watermark, once per load.
+        if (ModuleNanakshahiDate.NanakshahiMonth == 1 && ModuleNanakshahiDate.NanakshahiDay == 1 && !NewYearPrinted) {
+            watermark_font();
+            const std::string c = controls_->Label6.Caption();
+            for (int i = 0; i < 7; ++i) w.Print(c + " " + c + c);
+            NewYearPrinted = true;
+        }
 
-    // Stage 3: the observance-day watermark, once per load.
-    if (ModuleEventFinder.DaysToEvent == 0 && !EventDayPrinted) {
-        watermark_font();
-        const std::string c = controls_->Label6.Caption();
-        w.Print("");
-        for (int i = 0; i < 6; ++i) w.Print(c + " " + c + " " + c + " " + c);
-        EventDayPrinted = true;
+        // Stage 3: the observance-day watermark, once per load.
+        if (ModuleEventFinder.DaysToEvent == 0 && !EventDayPrinted) {
+            watermark_font();
+            const std::string c = controls_->Label6.Caption();
+            w.Print("");
+            for (int i = 0; i < 6; ++i) w.Print(c + " " + c + " " + c + " " + c);
+            EventDayPrinted = true;
+        }
     }
 
     // Stage 4: the day roll-over.

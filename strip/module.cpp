@@ -8,9 +8,7 @@ void Main(frmFirst& form) {
 }
 
 void HideAllForms(frmFirst& form) {
-    if (!form.Loaded()) return;
-    if (form.Visible()) form.controls().TmrCheckMouse.SetEnabled(false);
-    form.Hide();
+    if (form.Loaded()) form.Hide();
 }
 
 }  // namespace tarnvel::strip

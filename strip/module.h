@@ -7,8 +7,7 @@ namespace tarnvel::strip {
 
 void Main(frmFirst& form);
 
-// Hides the strip and stops its pointer watch: what hiding all windows means while
-// the strip is the only window. The desktop integration replaces it.
+// Hides the strip: what hiding all windows means while the strip is the only window.
 void HideAllForms(frmFirst& form);
 
 }  // namespace tarnvel::strip

@@ -14,14 +14,13 @@ class Menu;
 namespace tarnvel::strip {
 
 class frmFirst;
+class ReaderLink;
 
 struct StripSeams {
     // Reads the program's stored settings.
     std::function<void()> LoadSettings;
-    // One value of the per-user settings store, or `default_value` when none is stored.
-    std::function<std::string(std::string_view app, std::string_view section, std::string_view key,
-                              std::string_view default_value)>
-        GetSetting;
+    // Whether the stored settings ask for the log-on entry; empty: they do.
+    std::function<bool()> RunAtStartup;
     // Adds (Enable) or deletes the log-on entry named ExeName for the program in AppPath.
     std::function<void(const std::string& ExeName, const std::string& AppPath, bool Enable)> UpdateRegistry;
     // Creates the notification-area icon of the strip, with its popup menu.
@@ -30,10 +29,15 @@ struct StripSeams {
     std::function<void(const std::string& text)> SetTrayTip;
     // Loads the reader window without showing it.
     std::function<void()> Load_DropWindow;
+    // The reader window, for "More Information" and the top-bar drag; empty or null: none.
+    std::function<ReaderLink*()> DropWindow;
     // Hides every window of the program and stops the strip's pointer watch.
     std::function<void()> HideAllForms;
     // The "E&xit" command of the icon's menu.
     std::function<void()> mnuTrayClose_Click;
+    // Whether the strip's own right-click menu offers "E&xit": where the desktop has no
+    // notification area, the icon's menu is out of reach. Empty: never.
+    std::function<bool()> OfferExitOnStrip;
 };
 
 }  // namespace tarnvel::strip

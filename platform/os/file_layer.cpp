@@ -24,7 +24,9 @@ FileLayer& FileLayer::Real() {
 
 std::string ReadWholeFile(const std::string& path, std::size_t limit, int& error) {
     error = 0;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK opening a named pipe would wait for a writer for ever; it is
+    // refused below like anything else that is not a regular file.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         error = errno;
         return {};

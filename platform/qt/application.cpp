@@ -14,7 +14,9 @@
 
 #include "platform/display_choice.h"
 #include "platform/qt/convert.h"
+#include "platform/qt/notify_icon.h"
 #include "platform/qt/system_world.h"
+#include "platform/qt/window_messages.h"
 
 namespace tarnvel::platform {
 
@@ -58,10 +60,13 @@ struct Application::Impl {
     std::unique_ptr<QApplication> app;
     std::unique_ptr<qt::SystemWorld> system;
     std::unique_ptr<World> world;
+    std::unique_ptr<qt::QtNotifyIcon> notify;
+    qt::QtWindowMessages messages;
 };
 
 Application::Application() : impl_(std::make_unique<Impl>()) {}
 Application::~Application() {
+    impl_->notify.reset();
     impl_->world.reset();
     impl_->system.reset();
     impl_->app.reset();
@@ -90,6 +95,7 @@ std::unique_ptr<Application> Application::Start(int& argc, char** argv, std::str
     QApplication::setQuitOnLastWindowClosed(false);
     a->impl_->system = std::make_unique<qt::SystemWorld>();
     a->impl_->world = std::make_unique<World>(a->impl_->system->world());
+    a->impl_->notify = std::make_unique<qt::QtNotifyIcon>();
     return a;
 }
 
@@ -121,5 +127,7 @@ std::string Application::ProgramName() {
 std::string Application::PlatformName() { return QGuiApplication::platformName().toStdString(); }
 
 World& Application::world() { return *impl_->world; }
+NotifyIcon& Application::notify_icon() { return *impl_->notify; }
+WindowMessages& Application::window_messages() { return impl_->messages; }
 
 }  // namespace tarnvel::platform

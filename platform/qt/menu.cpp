@@ -25,19 +25,24 @@ int Menu::AddItem(std::string_view caption, std::function<void()> on_click) {
     const int index = static_cast<int>(impl_->captions.size());
     impl_->captions.emplace_back(caption);
     impl_->handlers.push_back(std::move(on_click));
-    QAction* a = impl_->menu.addAction(qt::ToQString(caption));
-    QObject::connect(a, &QAction::triggered, [this, index] { Activate(index); });
+    impl_->menu.addAction(qt::ToQString(caption))->setData(index);
     return index;
 }
 
 int Menu::ItemCount() const { return static_cast<int>(impl_->captions.size()); }
 const std::string& Menu::ItemCaption(int index) const { return impl_->captions.at(static_cast<std::size_t>(index)); }
 
-void Menu::Popup(Window&) { impl_->menu.exec(QCursor::pos()); }
+// The chosen item's handler runs after the menu's own loop has ended, since it may
+// destroy the menu (the icon's "Exit" unloads the window that owns it).
+void Menu::Popup(Window&) {
+    if (const QAction* chosen = impl_->menu.exec(QCursor::pos())) Activate(chosen->data().toInt());
+}
 
 void Menu::Activate(int index) {
     if (index < 0 || index >= ItemCount()) return;
-    if (const auto& h = impl_->handlers[static_cast<std::size_t>(index)]) h();
+    // A copy: the handler may destroy this menu and the handler stored in it.
+    const std::function<void()> handler = impl_->handlers[static_cast<std::size_t>(index)];
+    if (handler) handler();
 }
 
 }  // namespace tarnvel::platform

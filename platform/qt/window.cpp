@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QEvent>
+#include <QWindowStateChangeEvent>
 #include <QFontMetrics>
 #include <QIcon>
 #include <QMouseEvent>
@@ -11,6 +12,7 @@
 
 #include "platform/qt/convert.h"
 #include "platform/qt/window_impl.h"
+#include "platform/qt/window_messages.h"
 
 namespace tarnvel::platform {
 
@@ -34,12 +36,22 @@ void Window::Impl::FormWidget::paintEvent(QPaintEvent*) {
 
 void Window::Impl::FormWidget::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);
-    if (e->type() == QEvent::WindowStateChange && owner->on_resize) owner->on_resize();
+    if (e->type() != QEvent::WindowStateChange) return;
+    // The window manager's minimise and restore reach the window's procedure as the
+    // system commands they are.
+    const bool was = static_cast<QWindowStateChangeEvent*>(e)->oldState() & Qt::WindowMinimized;
+    const bool is = windowState() & Qt::WindowMinimized;
+    const WindowHandle h = owner->Handle();
+    if (is && !was) qt::Dispatch(h, WM_SYSCOMMAND_, SC_MINIMIZE_, 0);
+    if (was && !is) qt::Dispatch(h, WM_SYSCOMMAND_, SC_RESTORE_, 0);
+    if (qt::FindWindow(h) && owner->on_resize) owner->on_resize();
 }
 
 void Window::Impl::FormWidget::closeEvent(QCloseEvent* e) {
-    // The windows go away only through the program's own commands.
+    // The windows go away only through the program's own commands; the window
+    // manager's close asks the program what to do instead.
     e->ignore();
+    if (owner->on_close) owner->on_close();
 }
 
 void Window::Impl::ClientWidget::paintEvent(QPaintEvent*) {
@@ -79,9 +91,19 @@ Window::Window() : impl_(std::make_unique<Impl>()) {
     impl_->client->setMouseTracking(true);
     impl_->form->setMouseTracking(true);
     impl_->Place();
+    impl_->handle = qt::RegisterWindow(this);
 }
 
-Window::~Window() = default;
+Window::~Window() {
+    // The last message a window's procedure receives.
+    qt::Dispatch(impl_->handle, WM_NCDESTROY_, 0, 0);
+    qt::ForgetWindow(impl_->handle);
+}
+
+WindowHandle Window::Handle() const { return impl_->handle; }
+IconHandle Window::Icon() const { return impl_->icon; }
+
+void Window::Minimize() { impl_->form->showMinimized(); }
 
 double Window::Left() const { return impl_->left; }
 double Window::Top() const { return impl_->top; }
@@ -113,12 +135,17 @@ void Window::SetBackColor(Colour c) {
 Colour Window::BackColor() const { return impl_->back; }
 
 void Window::SetIcon(std::string_view picture) {
-    impl_->form->setWindowIcon(QIcon(QStringLiteral(":/assets/") + qt::ToQString(picture) + QStringLiteral(".png")));
+    const QString name = qt::ToQString(picture);
+    const QIcon icon(QStringLiteral(":/assets/") + name + QStringLiteral(".png"));
+    impl_->form->setWindowIcon(icon);
+    impl_->icon = qt::RegisterIcon(name, icon);
 }
 
 void Window::Show() {
     const bool first = !impl_->shown_once;
     impl_->shown_once = true;
+    if (impl_->form->windowState() & Qt::WindowMinimized)
+        impl_->form->setWindowState(impl_->form->windowState() & ~Qt::WindowMinimized);
     impl_->form->show();
     if (first && on_resize) on_resize();
 }

@@ -58,6 +58,8 @@ struct Window::Impl {
     int current_y = 0;
     bool shown_once = false;
     PointerShape pointer = PointerShape::Default;
+    WindowHandle handle = 0;
+    IconHandle icon = 0;
 };
 
 }  // namespace tarnvel::platform

@@ -3,14 +3,20 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <memory>
 #include <unordered_map>
 #include <vector>
 
 #include "platform/richtext/codepage.h"
+#include "platform/richtext/memory_hint.h"
 #include "platform/richtext/rtf_keywords.h"
 #include "platform/richtext/utf.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace tarnvel::richtext {
 
@@ -18,8 +24,48 @@ namespace {
 
 using detail::Kw;
 
-bool is_alpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+// Byte classes for the scanning loops, which see every byte of the document.
+enum : unsigned char { kAlpha = 1, kDigit = 2, kPlainText = 4 };
+constexpr auto kClass = [] {
+    std::array<unsigned char, 256> t{};
+    for (int c = 'a'; c <= 'z'; ++c) t[static_cast<std::size_t>(c)] |= kAlpha;
+    for (int c = 'A'; c <= 'Z'; ++c) t[static_cast<std::size_t>(c)] |= kAlpha;
+    for (int c = '0'; c <= '9'; ++c) t[static_cast<std::size_t>(c)] |= kDigit;
+    // Printable ASCII that stands for itself in the body.
+    for (int c = 0x20; c <= 0x7E; ++c)
+        if (c != '\\' && c != '{' && c != '}') t[static_cast<std::size_t>(c)] |= kPlainText;
+    return t;
+}();
+bool has_class(char c, unsigned char cls) { return (kClass[static_cast<unsigned char>(c)] & cls) != 0; }
+bool is_alpha(char c) { return has_class(c, kAlpha); }
+
+// ASCII bytes to UTF-16 units.
+void widen(const char* in, std::size_t n, char16_t* out) {
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 16 <= n; i += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_unpacklo_epi8(bytes, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i + 8), _mm_unpackhi_epi8(bytes, zero));
+    }
+#endif
+    for (; i < n; ++i) out[i] = static_cast<unsigned char>(in[i]);
+}
+
+// Whether all eight bytes at `p` are plain text (kPlainText), tested eight at a time: none below
+// 0x20, none above 0x7E, none a backslash or a brace.
+bool eight_plain(const char* p) {
+    std::uint64_t x;
+    std::memcpy(&x, p, sizeof x);
+    constexpr std::uint64_t kOnes = 0x0101010101010101u, kHigh = 0x8080808080808080u;
+    const auto has_zero = [](std::uint64_t v) { return (v - kOnes) & ~v & kHigh; };
+    const std::uint64_t below = (x - kOnes * 0x20) & ~x & kHigh;
+    const std::uint64_t above = ((x + kOnes * (127 - 0x7E)) | x) & kHigh;
+    return (below | above | has_zero(x ^ (kOnes * '\\')) | has_zero(x ^ (kOnes * '{')) |
+            has_zero(x ^ (kOnes * '}'))) == 0;
+}
+bool is_digit(char c) { return has_class(c, kDigit); }
 int hex_value(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -99,7 +145,8 @@ private:
     // pages reserved and never used cost nothing.
     void reserve(std::size_t bytes) {
         stack_.reserve(64);
-        doc_.text.reserve(bytes);
+        doc_.text.reserve(detail::huge_page_capacity(bytes, sizeof(char16_t)));
+        detail::prefer_huge_pages(doc_.text.data(), doc_.text.capacity() * sizeof(char16_t));
         doc_.runs.reserve(bytes / 64);
         doc_.paragraphs.reserve(bytes / 256);
     }
@@ -204,14 +251,30 @@ private:
         return true;
     }
 
+    // The usual fallback of a \uN, one \'hh or one printable character, dropped at once rather
+    // than token by token; anything else is left to the general path, which drops it the same way.
+    void skip_one_fallback() {
+        if (skip_left_ != 1 || p_ == end_) return;
+        if (has_class(*p_, kPlainText)) {
+            ++p_;
+            skip_left_ = 0;
+        } else if (end_ - p_ >= 4 && p_[0] == '\\' && p_[1] == '\'' && hex_value(p_[2]) >= 0 &&
+                   hex_value(p_[3]) >= 0) {
+            p_ += 4;
+            skip_left_ = 0;
+        }
+    }
+
     // ---- tokens ----------------------------------------------------------------------------
 
     Word read_word() {
+        Word w;
+        if (read_word_in_window(w)) return w;
         // Words longer than any known one are kept as an empty name, which matches nothing.
         std::size_t len = 0;
         for (; more() && is_alpha(*p_); ++p_, ++len)
             if (len < word_.size()) word_[len] = *p_;
-        Word w{std::string_view(word_.data(), len <= word_.size() ? len : 0)};
+        w = Word{std::string_view(word_.data(), len <= word_.size() ? len : 0)};
         bool negative = false;
         if (more() && *p_ == '-' && fill(2) && is_digit(p_[1])) {
             negative = true;
@@ -230,6 +293,45 @@ private:
         return w;
     }
 
+    // The common case of read_word: the whole word, its number and the space after it lie in
+    // the window, so no byte needs a refill check. False, with nothing consumed, otherwise;
+    // the result is the same either way, except that the name then lies in the window: every
+    // caller is done with it before reading on (keyword looks it up first, skip_group compares
+    // it at once).
+    bool read_word_in_window(Word& w) {
+        const char* q = p_;
+        while (q < end_ && is_alpha(*q)) ++q;
+        const auto len = static_cast<std::size_t>(q - p_);
+        if (q == end_ || len > word_.size()) return false;
+        bool negative = false;
+        if (*q == '-') {
+            if (q + 1 == end_) return false;
+            if (is_digit(q[1])) {
+                negative = true;
+                ++q;
+            }
+        }
+        bool has_param = false;
+        std::int64_t v = 0;
+        if (is_digit(*q)) {
+            has_param = true;
+            for (int n = 0; q < end_ && is_digit(*q); ++q, ++n)
+                if (n < 10) v = v * 10 + (*q - '0');
+            if (q == end_) return false;
+        }
+        // The name is looked at before anything else is read, so it may point into the window.
+        w.name = std::string_view(p_, len);
+        if (has_param) {
+            if (negative) v = -v;
+            w.param = static_cast<std::int32_t>(std::clamp<std::int64_t>(
+                v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+            w.has_param = true;
+        }
+        if (*q == ' ') ++q;
+        p_ = q;
+        return true;
+    }
+
     void control() {
         if (!more()) return;
         const char c = *p_;
@@ -237,7 +339,10 @@ private:
         star_ = false;
         if (is_alpha(c)) {
             lead_pending_ = false;
-            keyword(read_word(), star);
+            const Word w = read_word();
+            // \uN comes once per character outside the code page: no need to look it up.
+            const Kw kw = w.name.size() == 1 && w.name[0] == 'u' ? Kw::U : detail::lookup_keyword(w.name);
+            keyword(kw, w, star);
             return;
         }
         ++p_;
@@ -275,14 +380,16 @@ private:
             bool any = false;
             do {
                 const char* start = p_;
-                while (p_ < end_) {
-                    const auto b = static_cast<unsigned char>(*p_);
-                    if (b < 0x20 || b > 0x7E || b == '\\' || b == '{' || b == '}') break;
-                    ++p_;
-                }
+                while (end_ - p_ >= 8 && eight_plain(p_)) p_ += 8;
+                while (p_ < end_ && has_class(*p_, kPlainText)) ++p_;
                 if (p_ != start) {
                     if (dirty_) refresh();
-                    doc_.text.append(start, p_);
+                    // Widened in place: appending the byte range would build a temporary string.
+                    auto& t = doc_.text;
+                    const std::size_t at = t.size();
+                    const auto n = static_cast<std::size_t>(p_ - start);
+                    t.resize(at + n);
+                    widen(start, n, t.data() + at);
                     any = true;
                 }
             } while (p_ == end_ && fill(1));
@@ -328,8 +435,7 @@ private:
         body_char(decode_byte(cp, b));
     }
 
-    void keyword(const Word& w, bool star) {
-        const Kw kw = detail::lookup_keyword(w.name);
+    void keyword(Kw kw, const Word& w, bool star) {
         if (star && kw != Kw::Keep) {
             skip_group(true);
             return;
@@ -362,6 +468,7 @@ private:
                 if (s.dest == Dest::Body) body_char(unit);
                 else if (s.dest == Dest::FontTable && pending_font_.active) pending_font_.name += unit;
                 skip_left_ = std::max(s.uc, 0);
+                skip_one_fallback();
                 return;
             }
             case Kw::Uc: s.uc = w.has_param ? std::max(n, 0) : 1; return;

@@ -83,6 +83,9 @@ const Marker* find_marker(std::string_view text) {
 }
 
 std::string describe(const Marker& marker) {
+    // Only the table's markers have a known meaning (and a number that parses and names a
+    // month or a day); any other is named by its text.
+    if (!find_marker(marker.text())) return "the section \"" + marker.text() + "\"";
     const std::string& name = marker.break_name;
     if (name == "Month" || name == "Month_Akhaan") {
         const int m = std::stoi(marker.break_point);

@@ -111,7 +111,7 @@ TEST_F(DragTest, TheWindowMayLeaveTheScreen) {
     EXPECT_DOUBLE_EQ(w().Top(), 3915 - 299 * 15);
 }
 
-TEST_F(StripTest, TheClosePictureHidesTheCalendarAndStopsTheWatch) {
+TEST_F(StripTest, TheClosePictureHidesTheCalendar) {
     Start({2026, 12, 6});
     calls.clear();
     form->ImageClose_MouseUp(MouseButton::Right);
@@ -121,7 +121,43 @@ TEST_F(StripTest, TheClosePictureHidesTheCalendarAndStopsTheWatch) {
     EXPECT_EQ(calls, (std::vector<std::string>{"HideAllForms"}));
     EXPECT_FALSE(form->Visible());
     EXPECT_TRUE(form->Loaded());
-    EXPECT_FALSE(c().TmrCheckMouse.Enabled());
+}
+
+// Left hidden for days, the calendar still follows the date: the icon's tooltip is
+// the only date the user sees then. Hover and watermarks wait for the strip.
+TEST_F(StripTest, HiddenStripFollowsTheDateButDrawsNothing) {
+    Start({2027, 3, 13});
+    Tick(2);
+    form->ImageClose_MouseUp(MouseButton::Left);
+    ASSERT_FALSE(form->Visible());
+    EXPECT_TRUE(c().TmrCheckMouse.Enabled());
+    calls.clear();
+    world.clock.today = {2027, 3, 14};
+    Tick();
+    EXPECT_EQ(calls, std::vector<std::string>{"SetTrayTip 1 Chet, Sammat 559 Nanakshahi"});
+    EXPECT_EQ(c().Label6.Caption(), "Happy New Year, \"Nanakshahi 559\"");
+    EXPECT_TRUE(w().PrintedLines().empty());
+    form->Show();
+    Tick();
+    EXPECT_EQ(w().PrintedLines().size(), 7u) << "the New Year watermark, once shown";
+}
+
+// Where the desktop has no notification area, the strip's own right-click menu
+// carries "Exit"; elsewhere a right click does nothing.
+TEST_F(StripTest, RightClickOffersExitOnlyWithoutANotificationArea) {
+    bool no_area = false;
+    StripSeams seams = RecordingSeams();
+    seams.OfferExitOnStrip = [&] { return no_area; };
+    seams.mnuTrayClose_Click = [this] { calls.push_back("Exit"); };
+    world.clock.today = {2026, 12, 6};
+    form = std::make_unique<frmFirst>(world.world(), seams);
+    Main(*form);
+    calls.clear();
+    form->Form_MouseUp(MouseButton::Right);
+    EXPECT_TRUE(calls.empty());
+    EXPECT_EQ(c().mnuTray.ItemCaption(0), "E&xit");
+    c().mnuTray.Activate(0);
+    EXPECT_EQ(calls, std::vector<std::string>{"Exit"});
 }
 
 TEST_F(StripTest, TheWebLinkOpensTheSiteWithWhateverBrowserThereIs) {

@@ -15,7 +15,7 @@ TEST_F(StripTest, LoadStepRunsInOrderAndShowRaisesTheResizeStep) {
     form->Load();
     EXPECT_EQ(calls, (std::vector<std::string>{
                          "LoadSettings",
-                         "GetSetting Nanakshahi/Tarnvel/Run_Startup default 1",
+                         "RunAtStartup",
                          "UpdateRegistry on",
                          "AddTrayIcon Popup",
                          "SetTrayTip 23 Maghar, Sammat 558 Nanakshahi",
@@ -54,22 +54,14 @@ TEST_F(StripTest, ResizeStepClearsEventFoundBeforeItsSearch) {
     EXPECT_NE(c().Label6.Caption(), "____");
 }
 
-TEST_F(StripTest, RunStartupSettingDecidesTheLogOnEntry) {
-    const struct {
-        std::optional<std::string> stored;
-        const char* call;
-    } cases[] = {
-        {std::nullopt, "UpdateRegistry on"}, {"1", "UpdateRegistry on"},    {" 1 ", "UpdateRegistry on"},
-        {"1.0", "UpdateRegistry on"},        {"0", "UpdateRegistry off"},   {"2", "UpdateRegistry off"},
-        {"", "UpdateRegistry off"},          {"yes", "UpdateRegistry off"}, {"1x", "UpdateRegistry off"},
-    };
-    for (const auto& k : cases) {
+TEST_F(StripTest, StoredSettingDecidesTheLogOnEntry) {
+    for (const bool wanted : {true, false}) {
         calls.clear();
-        stored_run_startup = k.stored;
+        run_at_startup = wanted;
         Make({2026, 12, 6});
         form->Load();
         ASSERT_GE(calls.size(), 3u);
-        EXPECT_EQ(calls[2], k.call) << (k.stored ? *k.stored : "(missing)");
+        EXPECT_EQ(calls[2], wanted ? "UpdateRegistry on" : "UpdateRegistry off");
     }
 }
 

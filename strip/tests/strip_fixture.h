@@ -28,11 +28,9 @@ protected:
     StripSeams RecordingSeams() {
         StripSeams s;
         s.LoadSettings = [this] { calls.push_back("LoadSettings"); };
-        s.GetSetting = [this](std::string_view app, std::string_view section, std::string_view key,
-                              std::string_view def) {
-            calls.push_back("GetSetting " + std::string(app) + "/" + std::string(section) + "/" + std::string(key) +
-                            " default " + std::string(def));
-            return stored_run_startup ? *stored_run_startup : std::string(def);
+        s.RunAtStartup = [this] {
+            calls.push_back("RunAtStartup");
+            return run_at_startup;
         };
         s.UpdateRegistry = [this](const std::string& exe, const std::string& path, bool enable) {
             calls.push_back(std::string("UpdateRegistry ") + (enable ? "on" : "off"));
@@ -69,7 +67,7 @@ protected:
 
     platform::fake::FakeWorld world;
     std::vector<std::string> calls;
-    std::optional<std::string> stored_run_startup;
+    bool run_at_startup = true;
     std::string registry_exe, registry_path;
     std::unique_ptr<frmFirst> form;
 };

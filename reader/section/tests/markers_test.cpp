@@ -39,6 +39,19 @@ TEST(Markers, DescriptionsAndNotice) {
               "The history entry for 29 February is not in Two.rtf (no \"FEBRUARY29\" marker).");
 }
 
+// Markers outside the table (a month 0 before the date is known, a day that does not exist)
+// are named by their text rather than read as a month or day number.
+TEST(Markers, MarkersOutsideTheTableAreNamedByTheirText) {
+    const Marker cases[] = {{"Month", "0", DocumentFile::One},
+                            {"Month_Akhaan", "13", DocumentFile::One},
+                            {"FEBRUARY", "30", DocumentFile::Two},
+                            {"SOMEWHERE", "x", DocumentFile::Two}};
+    for (const Marker& m : cases) {
+        EXPECT_EQ(describe(m), "the section \"" + m.text() + "\"");
+        EXPECT_EQ(missing_notice(m).substr(0, 13), "The section \"") << m.text();
+    }
+}
+
 TEST(Markers, CheckFindsTheMonth1Traps) {
     const Marker& month1 = *find_marker("Month1");
     struct Case {

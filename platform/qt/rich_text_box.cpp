@@ -1,0 +1,288 @@
+#include "platform/rich_text_box.h"
+
+#include <QFontDatabase>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QPointer>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <algorithm>
+#include <filesystem>
+
+#include "gurmukhi/gurmukhi.h"
+#include "platform/qt/convert.h"
+#include "platform/qt/window_impl.h"
+#include "platform/richtext/load.h"
+#include "platform/richtext/utf.h"
+
+namespace tarnvel::platform {
+
+namespace {
+
+class RichTextWidget : public QTextEdit {
+public:
+    RichTextWidget(RichTextBox* r, QWidget* parent) : QTextEdit(parent), owner(r) {
+        setReadOnly(true);
+        setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        setFrameShape(QFrame::NoFrame);
+        setMouseTracking(true);
+        viewport()->setMouseTracking(true);
+        setFocusPolicy(Qt::StrongFocus);
+    }
+    RichTextBox* owner;
+
+protected:
+    void mouseMoveEvent(QMouseEvent* e) override {
+        if (owner->mouse.move) owner->mouse.move();
+        QTextEdit::mouseMoveEvent(e);
+    }
+};
+
+// The Unicode Gurmukhi face used where the legacy font is missing, named explicitly: a
+// fallback chosen by the system may space Gurmukhi badly.
+QString UnicodeGurmukhiFamily() {
+    if (QFontDatabase::hasFamily(QStringLiteral("Noto Sans Gurmukhi"))) return QStringLiteral("Noto Sans Gurmukhi");
+    if (QFontDatabase::hasFamily(QStringLiteral("Lohit Gurmukhi"))) return QStringLiteral("Lohit Gurmukhi");
+    return QStringLiteral("Noto Sans Gurmukhi");
+}
+
+QString ToQ(std::u16string_view s) {
+    return QString(reinterpret_cast<const QChar*>(s.data()), static_cast<qsizetype>(s.size()));
+}
+
+// Inside a paragraph a line break (CR LF) is a line separator of the view.
+QString LineBreaks(QString s) {
+    s.replace(QStringLiteral("\r\n"), QString(QChar::LineSeparator));
+    s.replace(QChar('\r'), QChar::LineSeparator);
+    s.replace(QChar('\n'), QChar::LineSeparator);
+    return s;
+}
+
+QTextBlockFormat BlockFormat(const richtext::ParaFormat& p) {
+    QTextBlockFormat b;
+    switch (p.alignment) {
+        case richtext::Alignment::Left: b.setAlignment(Qt::AlignLeft); break;
+        case richtext::Alignment::Center: b.setAlignment(Qt::AlignHCenter); break;
+        case richtext::Alignment::Right: b.setAlignment(Qt::AlignRight); break;
+        case richtext::Alignment::Justify: b.setAlignment(Qt::AlignJustify); break;
+    }
+    constexpr double kTwipsPerPixel = 15.0;
+    b.setLeftMargin(p.left_indent / kTwipsPerPixel);
+    b.setRightMargin(p.right_indent / kTwipsPerPixel);
+    b.setTextIndent(p.first_line_indent / kTwipsPerPixel);
+    b.setTopMargin(p.space_before / kTwipsPerPixel);
+    b.setBottomMargin(p.space_after / kTwipsPerPixel);
+    return b;
+}
+
+}  // namespace
+
+struct RichTextBox::Impl {
+    Window* parent = nullptr;
+    QPointer<RichTextWidget> w;
+    richtext::Document doc;
+    std::int64_t sel_start = 0, sel_length = 0;
+    double left = 0, top = 0, width = 0, height = 0;
+    bool visible = true;
+    Colour back = 0x00FFFFFF;
+    bool converted = false;
+
+    void Place() {
+        if (!w) return;
+        const TwipsPerPixel f = parent->Factors();
+        w->setGeometry(TwipsToPixels(left, f.x), TwipsToPixels(top, f.y), TwipsToPixels(width, f.x),
+                       TwipsToPixels(height, f.y));
+    }
+
+    QTextCharFormat CharFormat(const richtext::CharFormat& c, bool& legacy) const {
+        QTextCharFormat q;
+        legacy = false;
+        if (c.font >= 0 && static_cast<std::size_t>(c.font) < doc.fonts.size()) {
+            const richtext::Font& font = doc.fonts[static_cast<std::size_t>(c.font)];
+            const QString family = qt::ToQString(font.name);
+            legacy = font.legacy_gurmukhi && !QFontDatabase::hasFamily(family);
+            q.setFontFamilies({legacy ? UnicodeGurmukhiFamily() : family});
+        }
+        q.setFontPointSize(std::max(1, c.size) / 2.0);
+        q.setFontWeight(c.bold ? QFont::Bold : QFont::Normal);
+        q.setFontItalic(c.italic);
+        q.setFontUnderline(c.underline);
+        if (c.color != richtext::kAutoColor)
+            q.setForeground(QColor((c.color >> 16) & 0xFF, (c.color >> 8) & 0xFF, c.color & 0xFF));
+        return q;
+    }
+
+    // Rebuilds the view from the document, paragraph by paragraph and run by run.
+    void Render() {
+        converted = false;
+        if (!w) return;
+        w->clear();
+        QTextCursor cur(w->document());
+        bool first = true;
+        std::size_t run = 0;
+        for (const richtext::Paragraph& p : doc.paragraphs) {
+            // The mark that ends every paragraph but the last is not text of the view.
+            std::uint32_t end = p.end;
+            if (end - p.start >= 2 && doc.text[end - 2] == u'\r' && doc.text[end - 1] == u'\n' &&
+                &p != &doc.paragraphs.back())
+                end -= 2;
+            if (first)
+                cur.setBlockFormat(BlockFormat(p.format));
+            else
+                cur.insertBlock(BlockFormat(p.format));
+            first = false;
+            while (run < doc.runs.size() && doc.runs[run].start + doc.runs[run].length <= p.start) ++run;
+            for (std::size_t r = run; r < doc.runs.size() && doc.runs[r].start < end; ++r) {
+                const richtext::Run& rn = doc.runs[r];
+                if (rn.format.hidden) continue;
+                const std::uint32_t a = std::max(rn.start, p.start);
+                const std::uint32_t b = std::min(rn.start + rn.length, end);
+                if (a >= b) continue;
+                bool legacy = false;
+                const QTextCharFormat fmt = CharFormat(rn.format, legacy);
+                const std::u16string_view part(doc.text.data() + a, b - a);
+                QString shown = ToQ(part);
+                if (legacy) {
+                    shown = QString::fromStdString(gurmukhi::legacy_to_unicode(shown.toStdString()));
+                    converted = true;
+                }
+                cur.insertText(LineBreaks(shown), fmt);
+            }
+        }
+        ScrollToTop();
+    }
+
+    void ScrollToTop() {
+        if (!w) return;
+        QTextCursor c(w->document());
+        c.movePosition(QTextCursor::Start);
+        w->setTextCursor(c);
+        w->verticalScrollBar()->setValue(0);
+    }
+
+    std::int64_t TextLength() const { return static_cast<std::int64_t>(doc.text.size()); }
+};
+
+RichTextBox::RichTextBox(Window& parent) : impl_(std::make_unique<Impl>()) {
+    impl_->parent = &parent;
+    impl_->w = new RichTextWidget(this, parent.impl().client);
+    impl_->w->show();
+    SetBackColor(impl_->back);
+}
+
+RichTextBox::~RichTextBox() {
+    if (impl_->w) delete impl_->w.data();
+}
+
+bool RichTextBox::LoadFile(const std::string& path, std::string* why) {
+    // Only a regular file (or a link to one): opening a named pipe or a device would wait for
+    // a writer that may never come, and the control runs on the user-interface thread.
+    std::error_code ec;
+    const auto type = std::filesystem::status(path, ec).type();
+    if (type != std::filesystem::file_type::regular && type != std::filesystem::file_type::not_found) {
+        if (why) *why = path + ": not a regular file, not read";
+        return false;
+    }
+    richtext::LoadResult r = richtext::load_file(path);
+    if (!r) {
+        if (why) *why = r.message;
+        return false;
+    }
+    SetContent(std::move(r.document));
+    return true;
+}
+
+void RichTextBox::SetContent(richtext::Document doc) {
+    impl_->doc = std::move(doc);
+    impl_->sel_start = 0;
+    impl_->sel_length = 0;
+    impl_->Render();
+    if (on_change) on_change();
+}
+
+void RichTextBox::SetPlainText(std::string_view utf8) {
+    richtext::Document d;
+    std::u16string text = richtext::from_utf8(utf8);
+    // Every line break becomes CR LF and ends a paragraph, as typed text does in the control.
+    std::u16string norm;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') continue;
+        if (text[i] == u'\n' || text[i] == u'\r') {
+            norm += u"\r\n";
+            richtext::Paragraph& last = d.paragraphs.back();
+            last.end = static_cast<std::uint32_t>(norm.size());
+            d.paragraphs.push_back(richtext::Paragraph{last.end, last.end, {}});
+        } else {
+            norm += text[i];
+        }
+    }
+    d.paragraphs.back().end = static_cast<std::uint32_t>(norm.size());
+    d.text = std::move(norm);
+    if (!d.text.empty()) d.runs.push_back(richtext::Run{0, static_cast<std::uint32_t>(d.text.size()), {}});
+    SetContent(std::move(d));
+}
+
+const richtext::Document& RichTextBox::Content() const { return impl_->doc; }
+const std::u16string& RichTextBox::Text() const { return impl_->doc.text; }
+
+void RichTextBox::SetSelStart(std::int64_t start) {
+    impl_->sel_start = std::clamp<std::int64_t>(start, 0, impl_->TextLength());
+    impl_->sel_length = 0;
+    // The view's own positions differ from the plain text's (breaks, converted Gurmukhi);
+    // what the reader needs of the view is its top when the selection goes back to 0.
+    if (impl_->sel_start == 0) impl_->ScrollToTop();
+}
+void RichTextBox::SetSelLength(std::int64_t length) {
+    impl_->sel_length = std::clamp<std::int64_t>(length, 0, impl_->TextLength() - impl_->sel_start);
+}
+std::int64_t RichTextBox::SelStart() const { return impl_->sel_start; }
+std::int64_t RichTextBox::SelLength() const { return impl_->sel_length; }
+richtext::Document RichTextBox::SelDocument() const { return impl_->doc.selection(impl_->sel_start, impl_->sel_length); }
+
+void RichTextBox::Move(double left, double top, double width, double height) {
+    impl_->left = left;
+    impl_->top = top;
+    impl_->width = width;
+    impl_->height = height;
+    impl_->Place();
+}
+double RichTextBox::Left() const { return impl_->left; }
+double RichTextBox::Top() const { return impl_->top; }
+double RichTextBox::Width() const { return impl_->width; }
+double RichTextBox::Height() const { return impl_->height; }
+
+void RichTextBox::SetVisible(bool v) {
+    impl_->visible = v;
+    if (impl_->w) {
+        impl_->w->setVisible(v);
+        if (v) impl_->w->raise();
+    }
+}
+bool RichTextBox::Visible() const { return impl_->visible; }
+
+void RichTextBox::SetBackColor(Colour c) {
+    impl_->back = c;
+    if (!impl_->w) return;
+    QPalette p = impl_->w->palette();
+    p.setColor(QPalette::Base, qt::ToQColor(c));
+    impl_->w->setPalette(p);
+}
+Colour RichTextBox::BackColor() const { return impl_->back; }
+
+void RichTextBox::SetFocus() {
+    if (impl_->w) impl_->w->setFocus(Qt::MouseFocusReason);
+}
+bool RichTextBox::HasFocus() const { return impl_->w && impl_->w->window()->focusWidget() == impl_->w; }
+
+bool RichTextBox::ShowsConvertedGurmukhi() const { return impl_->converted; }
+
+std::string RichTextBox::ShownText() const {
+    if (!impl_->w) return {};
+    QString s = impl_->w->document()->toPlainText();
+    s.replace(QChar::LineSeparator, QChar('\n'));
+    return s.toStdString();
+}
+
+}  // namespace tarnvel::platform

@@ -1,0 +1,271 @@
+#include <chrono>
+
+#include "platform/window_stacking.h"
+#include "reader/tests/reader_fixture.h"
+
+namespace tarnvel::reader {
+namespace {
+
+using platform::MouseButton;
+using platform::PixelPoint;
+
+TEST_F(ReaderTest, AFreshLoadHangsHiddenUnderTheStripAtDesignHeight) {
+    strip.left = 1200;
+    strip.top = 600;
+    strip.width = 7500;
+    Start({2026, 12, 6});
+    EXPECT_FALSE(form->Visible());
+    EXPECT_DOUBLE_EQ(w().Left(), 1200);
+    EXPECT_DOUBLE_EQ(w().Top(), 600 + 1845);
+    EXPECT_DOUBLE_EQ(w().Width(), 7500);
+    EXPECT_DOUBLE_EQ(w().Height(), 3150);
+    EXPECT_EQ(w().BackColor(), ReaderTextBack);
+    EXPECT_EQ(strip::DropWindow_Content, strip::DropWindowContent(0));
+    EXPECT_FALSE(form->Reader_Wide);
+    EXPECT_FALSE(form->Reader_Maximized);
+    // Maximise and restore pictures sit at the right edge, two of their widths in.
+    EXPECT_DOUBLE_EQ(c().ImageControl0.Left(), 7140);
+    EXPECT_DOUBLE_EQ(c().ImageControl1.Left(), 7230);
+    EXPECT_DOUBLE_EQ(c().ImageControl0.Top(), 135);
+    EXPECT_TRUE(c().ImageControl0.Visible());
+    EXPECT_FALSE(c().ImageControl1.Visible());
+    EXPECT_FALSE(c().rchParagraph.Visible());
+    EXPECT_FALSE(c().rchWholeFile.Visible());
+    EXPECT_DOUBLE_EQ(c().rchParagraph.Left(), 0);
+    EXPECT_DOUBLE_EQ(c().rchParagraph.Width(), 7500);
+    EXPECT_DOUBLE_EQ(c().rchParagraph.Top(), 480);
+    EXPECT_DOUBLE_EQ(c().rchParagraph.Height(), 2445);
+    EXPECT_TRUE(c().TmrCheckMouse.Enabled());
+    EXPECT_EQ(c().TmrCheckMouse.Interval(), 100);
+    EXPECT_FALSE(c().TimerCalendarDropDownStripMove.Enabled());
+}
+
+TEST_F(ReaderTest, PicturesHaveTheirDesignSizes) {
+    Start({2026, 12, 6});
+    const struct {
+        platform::Picture& p;
+        platform::PixelSize size;
+    } pictures[] = {
+        {c().Image_Strip_DropDown0, {500, 32}}, {c().Image_Strip_DropDown1, {496, 32}},
+        {c().ImageBackground0, {496, 210}},     {c().ImageBackground1, {496, 210}},
+        {c().ImageLogo, {150, 57}},             {c().ImageControl0, {12, 14}},
+        {c().ImageControl1, {9, 10}},
+    };
+    for (const auto& p : pictures) EXPECT_EQ(p.p.PictureSize(), p.size) << p.p.Width();
+    EXPECT_EQ(c().ImageLogo.ToolTip(), "Launching Digital Library soon....");
+    EXPECT_EQ(c().ImageControl0.ToolTip(), "Maximize");
+    EXPECT_EQ(c().ImageControl1.ToolTip(), "Restore");
+}
+
+TEST_F(ReaderTest, TheMenuBarAndTheQuotation) {
+    Start({2026, 12, 6});
+    const char* captions[] = {"Barahmaha", "Akhan", "History", "About", "Exit"};
+    for (int code = HoverBarahmaha; code <= HoverExit; ++code) {
+        platform::Label& l = c().MenuLabel(code);
+        EXPECT_EQ(l.Caption(), captions[code - 1]);
+        EXPECT_EQ(l.ForeColor(), ColourWhite);
+        EXPECT_TRUE(l.GetFont().bold);
+        EXPECT_DOUBLE_EQ(l.GetFont().size, 9.75);
+    }
+    EXPECT_EQ(c().Label6.Caption(),
+              "\"Nanak established the Dominion by raising the fort of Truth on firm Foundations\"\r\n"
+              " - Guru Granth Sahib p. 966");
+    EXPECT_EQ(c().Label6.GetFont().name, "Times New Roman");
+}
+
+TEST_F(ReaderTest, TheLogoAndQuotationAreCentred) {
+    Start({2026, 12, 6});
+    // 7500 x 3150 with the design-size logo: Left 2625, Top 1575 - 570 = 1005.
+    EXPECT_DOUBLE_EQ(c().ImageLogo.Left(), 2625);
+    EXPECT_DOUBLE_EQ(c().ImageLogo.Top(), 1005);
+    EXPECT_NEAR(c().Label6.Left() + c().Label6.Width() / 2, 3750, 0.01);
+    EXPECT_NEAR(c().Label6.Top(), 1575 - c().Label6.Height() + 855, 0.01);
+}
+
+class ToggleTest : public ReaderTest {
+protected:
+    void SetUp() override {
+        world.screen.size = {1280, 1024};  // 19200 x 15360 twips
+        Start({2026, 12, 6});
+    }
+};
+
+TEST_F(ToggleTest, WidenSpansTheScreenAndNarrowReturnsToTheStrip) {
+    const double top = w().Top(), height = w().Height();
+    form->Image_Strip_DropDown_DblClick();
+    EXPECT_TRUE(form->Reader_Wide);
+    EXPECT_DOUBLE_EQ(w().Left(), 0);
+    EXPECT_DOUBLE_EQ(w().Width(), 19200);
+    EXPECT_DOUBLE_EQ(w().Top(), top);
+    EXPECT_DOUBLE_EQ(w().Height(), height);
+    EXPECT_DOUBLE_EQ(c().Image_Strip_DropDown1.Width(), 19200 - 7500);
+    EXPECT_DOUBLE_EQ(c().ImageBackground1.Width(), 19200 - 7440);
+    EXPECT_TRUE(c().Strip1Stretch);
+    EXPECT_TRUE(c().Background1Stretch);
+    EXPECT_DOUBLE_EQ(c().rchParagraph.Width(), 19200);
+    EXPECT_DOUBLE_EQ(c().rchParagraph.Height(), 3150 - 480);
+    EXPECT_DOUBLE_EQ(c().ImageControl0.Left(), 19200 - 360);
+    EXPECT_TRUE(c().ImageControl0.Visible());
+    EXPECT_FALSE(c().ImageControl1.Visible());
+
+    form->Image_Strip_DropDown_DblClick();
+    EXPECT_FALSE(form->Reader_Wide);
+    EXPECT_DOUBLE_EQ(w().Left(), strip.left);
+    EXPECT_DOUBLE_EQ(w().Width(), 7500);
+    EXPECT_DOUBLE_EQ(c().rchParagraph.Width(), 7500);
+    EXPECT_DOUBLE_EQ(c().ImageControl0.Left(), 7140);
+    // Nothing narrows the second pictures again.
+    EXPECT_DOUBLE_EQ(c().Image_Strip_DropDown1.Width(), 19200 - 7500);
+}
+
+TEST_F(ToggleTest, ScreensWiderThan2184PixelsWidenLikeAnyOther) {
+    for (int px : {2184, 2185, 2560, 3840, 7680}) {
+        world.screen.size = {px, 1440};
+        form->Reader_Wide = false;
+        form->Image_Strip_DropDown_DblClick();
+        EXPECT_DOUBLE_EQ(c().rchParagraph.Width(), px * 15.0) << px;
+        form->ImageControl_Click();
+        EXPECT_DOUBLE_EQ(c().rchParagraph.Width(), px * 15.0) << px;
+        EXPECT_DOUBLE_EQ(w().Width(), px * 15.0) << px;
+        form->ImageControl_Click();
+    }
+}
+
+TEST_F(ToggleTest, MaximiseCoversTheScreenAboveOthersAndRestoreComesBack) {
+    form->ImageControl_Click();
+    EXPECT_TRUE(form->Reader_Maximized);
+    EXPECT_TRUE(form->Reader_Wide);
+    EXPECT_DOUBLE_EQ(w().Left(), 0);
+    EXPECT_DOUBLE_EQ(w().Top(), 0);
+    EXPECT_DOUBLE_EQ(w().Width(), 19200);
+    EXPECT_DOUBLE_EQ(w().Height(), 15360);
+    EXPECT_TRUE(platform::TopMost(w()));
+    EXPECT_FALSE(c().ImageBackground0.Visible());
+    EXPECT_FALSE(c().ImageBackground1.Visible());
+    EXPECT_FALSE(c().ImageControl0.Visible());
+    EXPECT_TRUE(c().ImageControl1.Visible());
+    EXPECT_DOUBLE_EQ(c().rchParagraph.Height(), 15360 - 480);
+
+    form->ImageControl_Click();
+    EXPECT_FALSE(form->Reader_Maximized);
+    EXPECT_FALSE(form->Reader_Wide);
+    EXPECT_FALSE(platform::TopMost(w()));
+    EXPECT_DOUBLE_EQ(w().Left(), strip.left);
+    EXPECT_DOUBLE_EQ(w().Top(), strip.top + strip.height);
+    EXPECT_DOUBLE_EQ(w().Width(), 7500);
+    EXPECT_DOUBLE_EQ(w().Height(), 3150);
+    EXPECT_TRUE(c().ImageBackground0.Visible());
+    EXPECT_TRUE(c().ImageControl0.Visible());
+    EXPECT_FALSE(c().ImageControl1.Visible());
+}
+
+TEST_F(ToggleTest, RestorePlacesTheReaderAboveAStripNearTheBottom) {
+    // The screen is 15360 twips high; the strip is 1845 high.
+    const struct {
+        double strip_top;
+        double reader_top;
+    } cases[] = {
+        {10365, 12210},          // 12210 + 3150 = 15360: exactly touching stays below
+        {10366, 10366 - 3150},   // one twip lower passes the edge: above the strip
+        {14000, 14000 - 3150},
+    };
+    for (const auto& k : cases) {
+        strip.top = k.strip_top;
+        form->ImageControl_Click();
+        form->ImageControl_Click();
+        EXPECT_DOUBLE_EQ(w().Top(), k.reader_top) << k.strip_top;
+    }
+}
+
+TEST_F(ToggleTest, DoubleClickWhileMaximisedKeepsTopHeightAndStacking) {
+    form->ImageControl_Click();
+    form->Image_Strip_DropDown_DblClick();  // Reader_Wide was True: narrows
+    EXPECT_DOUBLE_EQ(w().Left(), strip.left);
+    EXPECT_DOUBLE_EQ(w().Width(), 7500);
+    EXPECT_DOUBLE_EQ(w().Top(), 0);
+    EXPECT_DOUBLE_EQ(w().Height(), 15360);
+    EXPECT_TRUE(platform::TopMost(w()));
+    EXPECT_TRUE(c().ImageControl1.Visible());
+    EXPECT_FALSE(c().ImageControl0.Visible());
+    EXPECT_FALSE(form->Reader_Wide);
+}
+
+TEST_F(ToggleTest, TwoQuickPressesOnTheStripAreADoubleClick) {
+    using namespace std::chrono;
+    steady_clock::time_point t{seconds(100)};
+    form->now = [&t] { return t; };
+    const struct {
+        milliseconds gap;
+        bool wide_after;
+    } presses[] = {
+        {milliseconds(0), false},    // first press
+        {milliseconds(300), true},   // second within the time: toggles
+        {milliseconds(200), true},   // a third starts a new pair
+        {milliseconds(900), true},   // too late to pair with it
+        {milliseconds(100), false},  // pairs with the previous: toggles back
+    };
+    for (const auto& p : presses) {
+        t += p.gap;
+        form->Image_Strip_DropDown_MouseDown(MouseButton::Left);
+        form->Image_Strip_DropDown_MouseUp(MouseButton::Left);
+        EXPECT_EQ(form->Reader_Wide, p.wide_after) << p.gap.count();
+    }
+    t += seconds(5);
+    form->Image_Strip_DropDown_MouseDown(MouseButton::Right);
+    t += milliseconds(10);
+    form->Image_Strip_DropDown_MouseDown(MouseButton::Right);
+    EXPECT_FALSE(form->Reader_Wide);
+}
+
+class ReaderDragTest : public ReaderTest {
+protected:
+    void SetUp() override { Start({2026, 12, 6}); }
+    void DragTick(std::optional<PixelPoint> p) {
+        world.pointer.position = p;
+        form->TimerCalendarDropDownStripMove_Timer();
+    }
+};
+
+TEST_F(ReaderDragTest, TheReaderFollowsThePointerFromTheSecondTick) {
+    const double left = w().Left(), top = w().Top();
+    form->Image_Strip_DropDown_MouseDown(MouseButton::Left);
+    EXPECT_TRUE(c().TimerCalendarDropDownStripMove.Enabled());
+    DragTick(PixelPoint{300, 300});
+    EXPECT_DOUBLE_EQ(w().Left(), left);
+    EXPECT_DOUBLE_EQ(w().Top(), top);
+    DragTick(PixelPoint{310, 290});
+    EXPECT_DOUBLE_EQ(w().Left(), left + 150);
+    EXPECT_DOUBLE_EQ(w().Top(), top - 150);
+    DragTick(std::nullopt);  // no position: no move
+    EXPECT_DOUBLE_EQ(w().Left(), left + 150);
+    form->Image_Strip_DropDown_MouseUp(MouseButton::Left);
+    EXPECT_FALSE(c().TimerCalendarDropDownStripMove.Enabled());
+}
+
+TEST_F(ReaderDragTest, AColumnZeroPointerLosesThatAxisForOneTick) {
+    const double left = w().Left(), top = w().Top();
+    form->Image_Strip_DropDown_MouseDown(MouseButton::Left);
+    DragTick(PixelPoint{0, 100});
+    DragTick(PixelPoint{20, 110});  // DragLastX was 0: the x movement is not applied
+    EXPECT_DOUBLE_EQ(w().Left(), left);
+    EXPECT_DOUBLE_EQ(w().Top(), top + 150);
+    DragTick(PixelPoint{30, 110});
+    EXPECT_DOUBLE_EQ(w().Left(), left + 150);
+}
+
+TEST_F(ReaderDragTest, UserMousePositionComparesExactly) {
+    world.pointer.position = PixelPoint{40, 50};
+    form->UserMousePosition("Drag");
+    EXPECT_EQ(form->DragPointerX, 40);
+    form->DragLastX = 7;
+    form->UserMousePosition("initial");
+    form->UserMousePosition("DRAG");
+    EXPECT_EQ(form->DragPointerX, 40);
+    EXPECT_FLOAT_EQ(form->DragLastX, 7);
+    form->UserMousePosition("Initial");
+    EXPECT_EQ(form->DragPointerX, 0);
+    EXPECT_FLOAT_EQ(form->DragLastX, 0);
+}
+
+}  // namespace
+}  // namespace tarnvel::reader

@@ -1,0 +1,259 @@
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "reader/section/section.h"
+#include "reader/tests/reader_fixture.h"
+
+namespace tarnvel::reader {
+namespace {
+
+using platform::MouseButton;
+
+class LoadFileTest : public ReaderTest {
+protected:
+    void SetUp() override { Start({2026, 12, 6}); }
+};
+
+TEST_F(LoadFileTest, TheHelpExampleGivesExactlyItsSelection) {
+    WriteDocument("One", Rtf({"Help0", "Text", "Help0"}));
+    form->LoadFile("One", "Help", "0");
+    // Markers at 1 and 14: n = 5, f = 6, e = 14; start 7, length 6.
+    EXPECT_EQ(richtext::to_utf8(c().rchWholeFile.Text()), "Help0\r\nText\r\nHelp0");
+    EXPECT_EQ(c().rchWholeFile.SelStart(), 7);
+    EXPECT_EQ(c().rchWholeFile.SelLength(), 6);
+    EXPECT_EQ(Shown(), "Text\r\n");
+    EXPECT_TRUE(c().rchParagraph.Visible());
+    EXPECT_EQ(c().rchParagraph.SelStart(), 0);
+    EXPECT_EQ(c().rchParagraph.SelLength(), 0);
+}
+
+TEST_F(LoadFileTest, SectionsAreCutByTheirFirstTwoOccurrences) {
+    const struct {
+        const char* what;
+        std::string rtf;
+        const char* marker_point;
+        std::string shown;
+    } cases[] = {
+        {"month 1 placed before month 10 gets its own section",
+         Rtf({"Month1", "Chet", "Month1", "Month10", "Poh", "Month10"}), "1", "Chet\r\n"},
+        {"month 1 after month 10 is taken by it",
+         Rtf({"Month10", "Poh", "Month10", "Month1", "Chet", "Month1"}), "1", "\nPoh\r\n"},
+        {"month 10 is found whatever precedes it",
+         Rtf({"Month1", "Chet", "Month1", "Month10", "Poh", "Month10"}), "10", "Poh\r\n"},
+        {"three occurrences: the part between the first two",
+         Rtf({"Month2", "one", "Month2", "two", "Month2"}), "2", "one\r\n"},
+        {"no closing marker: to the end but the last character",
+         Rtf({"Month3", "Jeth text", "more"}), "3", "Jeth text\r\nmor"},
+        {"a marker ending the document: an empty section", Rtf({"x", "Month4"}), "4", ""},
+    };
+    for (const auto& k : cases) {
+        WriteDocument("One", k.rtf);
+        form->LoadFile("One", "Month", k.marker_point);
+        EXPECT_EQ(Shown(), k.shown) << k.what;
+    }
+}
+
+TEST_F(LoadFileTest, TheSectionKeepsItsFormatting) {
+    WriteDocument("One", "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1 GurbaniLipi;}}Help0\\par "
+                         "{\\b bold}{\\f1 cyq}\\par Help0}");
+    form->LoadFile("One", "Help", "0");
+    ASSERT_EQ(Shown(), "boldcyq\r\n");
+    const richtext::Document& d = c().rchParagraph.Content();
+    EXPECT_TRUE(d.format_at(0).bold);
+    EXPECT_FALSE(d.format_at(4).bold);
+    ASSERT_GE(d.format_at(4).font, 0);
+    EXPECT_EQ(d.fonts[static_cast<std::size_t>(d.format_at(4).font)].name, "GurbaniLipi");
+}
+
+TEST_F(LoadFileTest, AMissingMarkerShowsANoticeNamingTheSection) {
+    WriteDocument("Two", Rtf({"MAY04", "a", "MAY04"}));
+    form->LoadFile("Two", "MAY", "05");
+    const section::Marker* m = section::find_marker("MAY05");
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(Shown(), section::missing_notice(*m));
+    EXPECT_NE(Shown().find("5 May"), std::string::npos) << Shown();
+    EXPECT_EQ(Shown().find("MAY04"), std::string::npos);
+    EXPECT_TRUE(c().rchParagraph.Visible());
+}
+
+TEST_F(LoadFileTest, AFileThatCannotBeShownLeavesThePreviousSection) {
+    WriteDocument("One", Rtf({"Help0", "Shown", "Help0"}));
+    form->LoadFile("One", "Help", "0");
+    ASSERT_EQ(Shown(), "Shown\r\n");
+    const struct {
+        const char* what;
+        std::function<void()> make;
+    } cases[] = {
+        {"missing", [&] { std::filesystem::remove(docs.path() / "One.rtf"); }},
+        {"not rich text", [&] { WriteDocument("One", "Help0\r\nplain\r\nHelp0"); }},
+        {"larger than 16 MB",
+         [&] {
+             std::string big = "{\\rtf1 Help0\\par big\\par Help0 ";
+             big.resize(16u * 1024u * 1024u + 1, 'x');
+             WriteDocument("One", big + "}");
+         }},
+        {"a named pipe, which would wait for a writer",
+         [&] {
+             std::filesystem::remove(docs.path() / "One.rtf");
+             ASSERT_EQ(::mkfifo((docs.path() / "One.rtf").c_str(), 0644), 0);
+         }},
+    };
+    for (const auto& k : cases) {
+        k.make();
+        form->mnuHelp_Click();
+        EXPECT_EQ(strip::DropWindow_Content, strip::DropWindowContent(std::string("mnuHelp"))) << k.what;
+        EXPECT_EQ(Shown(), "Shown\r\n") << k.what;
+    }
+}
+
+TEST_F(LoadFileTest, AMissingDocumentBeforeAnySectionLeavesTheParagraphHidden) {
+    form->mnuSub1_Click(3);
+    EXPECT_EQ(strip::DropWindow_Content, strip::DropWindowContent(std::string("Baramah")));
+    EXPECT_FALSE(c().rchParagraph.Visible());
+}
+
+// A One.rtf and Two.rtf where every section names its marker as "[name|point]", which does not
+// contain the marker itself.
+class MenuTest : public ReaderTest {
+protected:
+    void Documents() {
+        std::string one = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}", two = one;
+        for (const section::Marker& m : section::all_markers()) {
+            std::string& doc = m.file == section::DocumentFile::One ? one : two;
+            doc += m.text() + "\\par section [" + m.break_name + "|" + m.break_point + "]\\par " + m.text() + "\\par\n";
+        }
+        WriteDocument("One", one + "}");
+        WriteDocument("Two", two + "}");
+    }
+};
+
+TEST_F(MenuTest, EachItemStoresItsTagAndShowsItsSection) {
+    Start({2026, 5, 5});
+    Documents();
+    const struct {
+        std::function<void()> click;
+        strip::DropWindowContent tag;
+        const char* section;
+    } items[] = {
+        {[&] { form->mnuSub1_Click(3); }, std::string("Baramah"), "[Month|3]"},
+        {[&] { form->mnuSub1_Click(1); }, std::string("Baramah"), "[Month|1]"},
+        {[&] { form->mnuSub2_Click(12); }, std::string("Akhaan"), "[Month_Akhaan|12]"},
+        {[&] { form->mnuHelp_Click(); }, std::string("mnuHelp"), "[Help|0]"},
+        {[&] { form->mnuNanakshahi_Calendar_Click(); }, std::string("mnuNanakshahi_Calendar"), "[Nanakshahi_Calendar|0]"},
+        {[&] { form->mnuOrvanta_Click(); }, std::string("mnuOrvanta"), "[Orvanta|0]"},
+        {[&] { form->mnuTarnvel_Click(); }, std::string("mnuTarnvel"), "[Tarnvel|0]"},
+        {[&] { form->mnuHistory_Click(); }, std::string("mnuHistory"), "[MAY|05]"},
+        {[&] { form->Label1_MouseDown(MouseButton::Left); }, std::string("Baramah"), "[Month|2]"},  // 5 May: Vaisakh
+        {[&] { form->Label2_MouseDown(MouseButton::Left); }, std::string("Akhaan"), "[Month_Akhaan|2]"},
+        {[&] { form->Label3_MouseUp(MouseButton::Left); }, std::string("mnuHistory"), "[MAY|05]"},
+    };
+    for (const auto& item : items) {
+        strip::DropWindow_Content = 4;
+        item.click();
+        EXPECT_EQ(strip::DropWindow_Content, item.tag) << item.section;
+        EXPECT_EQ(Shown(), std::string("section ") + item.section + "\r\n") << item.section;
+    }
+}
+
+TEST_F(MenuTest, OtherButtonsOnTheLabelsDoNothing) {
+    Start({2026, 5, 5});
+    Documents();
+    strip::DropWindow_Content = 4;
+    form->Label1_MouseDown(MouseButton::Middle);
+    form->Label2_MouseDown(MouseButton::Middle);
+    form->Label3_MouseUp(MouseButton::Right);
+    form->Label4_MouseDown(MouseButton::Right);
+    EXPECT_EQ(strip::DropWindow_Content, strip::DropWindowContent(4));
+    EXPECT_FALSE(c().rchParagraph.Visible());
+}
+
+TEST_F(MenuTest, HistoryOnALeapDay) {
+    Start({2028, 2, 29});
+    Documents();
+    form->mnuHistory_Click();
+    EXPECT_EQ(Shown(), "section [FEBRUARY|29]\r\n");
+}
+
+TEST_F(MenuTest, ThePopupsHoldTheMonthsAndTheAboutPages) {
+    Start({2026, 5, 5});
+    const char* months[] = {"Chet", "Vaisakh", "Jeth", "Harh", "Sawan", "Bhadon",
+                            "Asu",  "Katik",   "Maghar", "Poh", "Magh",  "Phagan"};
+    for (platform::Menu* menu : {&c().mnuBaramah, &c().mnuAkhan}) {
+        ASSERT_EQ(menu->ItemCount(), 12);  // no placeholder
+        for (int i = 0; i < 12; ++i) EXPECT_EQ(menu->ItemCaption(i), months[i]);
+    }
+    ASSERT_EQ(c().mnuAbout.ItemCount(), 4);
+    EXPECT_EQ(c().mnuAbout.ItemCaption(0), "&Tarnvel 1.0");
+    EXPECT_EQ(c().mnuAbout.ItemCaption(3), "&Help");
+    Documents();
+    c().mnuAkhan.Activate(6);  // element 7: Asu
+    EXPECT_EQ(Shown(), "section [Month_Akhaan|7]\r\n");
+    c().mnuAbout.Activate(2);
+    EXPECT_EQ(Shown(), "section [Nanakshahi_Calendar|0]\r\n");
+    // A reload builds the items afresh rather than adding to old ones.
+    form->Unload();
+    form->Load();
+    EXPECT_EQ(c().mnuBaramah.ItemCount(), 12);
+}
+
+TEST_F(MenuTest, TheRealDocumentsHoldEverySection) {
+    Start({2026, 5, 5});
+    for (const section::Marker& m : section::all_markers()) {
+        std::filesystem::copy_file(std::filesystem::path(TARNVEL_DOCS_DIR) / section::file_name(m.file),
+                                   docs.path() / section::file_name(m.file),
+                                   std::filesystem::copy_options::skip_existing);
+    }
+    form->mnuSub1_Click(1);
+    const std::string month1 = Shown();
+    form->mnuSub1_Click(10);
+    EXPECT_NE(Shown(), month1);
+    EXPECT_FALSE(month1.empty());
+    form->mnuHistory_Click();
+    EXPECT_EQ(Shown().find("MAY05"), std::string::npos);
+    EXPECT_GT(Shown().size(), 10u);
+}
+
+class RolloverTest : public MenuTest {
+protected:
+    void Tick() { form->TmrCheckMouse_Timer(); }
+};
+
+TEST_F(RolloverTest, TheFirstTickRecomputesTheDateWithoutReloading) {
+    Start({2026, 5, 5});
+    Documents();
+    ModuleNanakshahiDate = {};
+    strip::DropWindow_Content = 0;
+    Tick();
+    EXPECT_EQ(ModuleNanakshahiDate.GregorianDay, "05");
+    EXPECT_EQ(form->LoadingDate, "05 05 2026");
+    EXPECT_FALSE(c().rchParagraph.Visible());
+}
+
+TEST_F(RolloverTest, DateDependentSectionsFollowTheNewDay) {
+    const struct {
+        std::function<void(frmDrop_Window&)> choose;
+        platform::Date next_day;
+        const char* shown_after;
+    } cases[] = {
+        {[](frmDrop_Window& f) { f.mnuSub1_Click(3); }, {2026, 5, 6}, "section [Month|2]\r\n"},  // month chosen: back to this one
+        {[](frmDrop_Window& f) { f.mnuSub2_Click(9); }, {2026, 5, 15}, "section [Month_Akhaan|3]\r\n"},  // Jeth began
+        {[](frmDrop_Window& f) { f.mnuHistory_Click(); }, {2026, 5, 6}, "section [MAY|06]\r\n"},
+        {[](frmDrop_Window& f) { f.mnuHelp_Click(); }, {2026, 5, 6}, "section [Help|0]\r\n"},  // not date-dependent
+    };
+    for (const auto& k : cases) {
+        Start({2026, 5, 5});
+        Documents();
+        Tick();  // the first tick: the day as created
+        k.choose(*form);
+        world.clock.today = k.next_day;
+        Tick();
+        EXPECT_EQ(Shown(), k.shown_after);
+        Tick();  // the same day again: nothing reloads
+        EXPECT_EQ(Shown(), k.shown_after);
+    }
+}
+
+}  // namespace
+}  // namespace tarnvel::reader

@@ -1,0 +1,143 @@
+// The rich-text control on the offscreen platform: loading, failures, selections and the
+// Gurmukhi of legacy-encoded runs.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/rich_text_box.h"
+#include "platform/richtext/tests/temp_dir.h"
+#include "platform/richtext/utf.h"
+
+namespace tarnvel::platform {
+namespace {
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class RichTextBoxTest : public ::testing::Test {
+protected:
+    Window window;
+    RichTextBox box{window};
+    richtext::test::TempDir dir;
+    int changes = 0;
+    void SetUp() override { box.on_change = [this] { ++changes; }; }
+};
+
+TEST_F(RichTextBoxTest, LoadsADocumentWrittenByLibreOffice) {
+    const std::string fixtures = TARNVEL_RICHTEXT_FIXTURES;
+    ASSERT_TRUE(box.LoadFile(fixtures + "/lo-text.rtf"));
+    EXPECT_EQ(changes, 1);
+    // LibreOffice's own text export of the same file: a byte-order mark and LF after every
+    // paragraph, where the control counts CR LF between them.
+    std::string expected = ReadFile(fixtures + "/lo-text.txt");
+    std::string text = richtext::to_utf8(box.Text());
+    std::string lf;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) lf += text[i];
+    EXPECT_EQ("\xEF\xBB\xBF" + lf + "\n", expected);
+    // Its GurbaniLipi run ("cyq vYswK") is shown as the Gurmukhi it stands for.
+    const std::string shown = box.ShownText();
+    EXPECT_NE(shown.find("\u0A1A\u0A47\u0A24 \u0A35\u0A48\u0A38\u0A3E\u0A16 ends"), std::string::npos) << shown;
+    EXPECT_EQ(shown.find("cyq vYswK"), std::string::npos);
+    EXPECT_NE(text.find("cyq vYswK"), std::string::npos);
+}
+
+TEST_F(RichTextBoxTest, LegacyGurmukhiIsShownInUnicodeWhereItsFontIsMissing) {
+    // Chet typed in the GurbaniLipi keyboard encoding, then the same in another font.
+    const auto path = dir.write("g.rtf", "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1 GurbaniLipi;}}"
+                                         "{\\f1 cyq} {\\f0 cyq}}");
+    ASSERT_TRUE(box.LoadFile(path.string()));
+    EXPECT_EQ(richtext::to_utf8(box.Text()), "cyq cyq");  // positions stay those of the file
+    EXPECT_TRUE(box.ShowsConvertedGurmukhi());
+    EXPECT_EQ(box.ShownText(), "\u0A1A\u0A47\u0A24 cyq");
+    box.SetPlainText("plain");
+    EXPECT_FALSE(box.ShowsConvertedGurmukhi());
+}
+
+TEST_F(RichTextBoxTest, FailuresKeepTheContentAndSayWhy) {
+    box.SetPlainText("kept");
+    changes = 0;
+    std::string big = "{\\rtf1 ";
+    big.resize(16u * 1024u * 1024u + 1, 'a');
+    const struct {
+        const char* what;
+        std::string path;
+        const char* reason;
+    } cases[] = {
+        {"missing", (dir.path() / "none.rtf").string(), "no such file"},
+        {"not rich text", dir.write("plain.rtf", "just text").string(), "not a rich-text document"},
+        {"too large", dir.write("big.rtf", big).string(), "larger than 16 MB"},
+        {"a folder", dir.path().string(), "not a regular file"},
+        // Opening a named pipe would wait for a writer: refused unopened.
+        {"a named pipe", [&] {
+             const auto p = dir.path() / "pipe.rtf";
+             EXPECT_EQ(::mkfifo(p.c_str(), 0644), 0);
+             return p.string();
+         }(), "not a regular file"},
+        {"a link to nowhere", [&] {
+             const auto p = dir.path() / "dangling.rtf";
+             std::filesystem::create_symlink(dir.path() / "gone.rtf", p);
+             return p.string();
+         }(), "no such file"},
+    };
+    for (const auto& k : cases) {
+        std::string why;
+        EXPECT_FALSE(box.LoadFile(k.path, &why)) << k.what;
+        EXPECT_NE(why.find(k.reason), std::string::npos) << k.what << ": " << why;
+        EXPECT_NE(why.find(k.path), std::string::npos) << k.what << ": " << why;
+    }
+    EXPECT_EQ(richtext::to_utf8(box.Text()), "kept");
+    EXPECT_EQ(changes, 0);
+}
+
+TEST_F(RichTextBoxTest, ASelectionReplacesAnotherControlsWholeContent) {
+    RichTextBox other(window);
+    other.SetPlainText("old\nold");
+    const auto path = dir.write("d.rtf", "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}one\\par {\\b two}\\par three}");
+    ASSERT_TRUE(box.LoadFile(path.string()));
+    ASSERT_EQ(richtext::to_utf8(box.Text()), "one\r\ntwo\r\nthree");
+    box.SetSelStart(4);
+    box.SetSelLength(6);
+    other.SetContent(box.SelDocument());
+    EXPECT_EQ(richtext::to_utf8(other.Text()), "\ntwo\r\n");
+    EXPECT_TRUE(other.Content().format_at(1).bold);
+    EXPECT_FALSE(other.Content().format_at(4).bold);
+}
+
+TEST_F(RichTextBoxTest, TheSelectionIsClampedAndAStartEmptiesIt) {
+    box.SetPlainText("abc\ndef");  // "abc\r\ndef": 8 units
+    const struct {
+        std::int64_t start, length, sel_start, sel_length;
+    } cases[] = {{2, 3, 2, 3}, {-4, 2, 0, 2}, {6, 10, 6, 2}, {99, 1, 8, 0}, {0, -1, 0, 0}};
+    for (const auto& k : cases) {
+        box.SetSelStart(k.start);
+        EXPECT_EQ(box.SelLength(), 0);
+        box.SetSelLength(k.length);
+        EXPECT_EQ(box.SelStart(), k.sel_start) << k.start;
+        EXPECT_EQ(box.SelLength(), k.sel_length) << k.start;
+    }
+}
+
+TEST_F(RichTextBoxTest, GeometryColourAndVisibility) {
+    box.Move(0, 480, 2700, 2445);
+    box.SetBackColor(0x00EEE4DD);
+    box.SetVisible(false);
+    EXPECT_DOUBLE_EQ(box.Top(), 480);
+    EXPECT_DOUBLE_EQ(box.Height(), 2445);
+    EXPECT_EQ(box.BackColor(), 0x00EEE4DDu);
+    EXPECT_FALSE(box.Visible());
+    box.SetVisible(true);
+    EXPECT_TRUE(box.Visible());
+    EXPECT_FALSE(box.ShowsConvertedGurmukhi());
+}
+
+}  // namespace
+}  // namespace tarnvel::platform

@@ -1,0 +1,119 @@
+// "More Information" and the top-bar drag, against a recorded reader.
+#include "strip/reader_link.h"
+#include "strip/tests/strip_fixture.h"
+
+namespace tarnvel::strip {
+namespace {
+
+using platform::MouseButton;
+using platform::PixelPoint;
+
+class RecordedReader final : public ReaderLink {
+public:
+    bool loaded = false, visible = false, drag_timer = false;
+    double left = 0, top = 0, height = 3150;
+    std::vector<std::string> calls;
+
+    bool LoadedVisible() override {
+        calls.push_back("LoadedVisible");
+        if (!loaded) Load();
+        return visible;
+    }
+    void ShowReader() override {
+        calls.push_back("Show");
+        if (!loaded) Load();
+        visible = true;
+    }
+    double ReaderHeight() const override { return height; }
+    void MoveReader(double l, double t) override {
+        calls.push_back("Move");
+        left = l;
+        top = t;
+    }
+    void ReaderUserMousePosition(std::string_view state) override { calls.push_back(std::string(state)); }
+    void SetReaderDragTimer(bool on) override { drag_timer = on; }
+
+private:
+    void Load() {
+        loaded = true;
+        DropWindow_Content = 0;  // the reader's load step
+    }
+};
+
+class ReaderGestureTest : public StripTest {
+protected:
+    void SetUp() override {
+        world.screen.size = {1280, 1024};  // 15360 twips high
+        world.clock.today = {2026, 12, 6};
+        StripSeams s = RecordingSeams();
+        s.DropWindow = [this] { return &reader; };
+        form = std::make_unique<frmFirst>(world.world(), s);
+        Main(*form);
+    }
+    RecordedReader reader;
+};
+
+TEST_F(ReaderGestureTest, MoreInformationOpensTheReaderUnderOrOverTheStrip) {
+    const double height = w().Height();
+    const struct {
+        double strip_top;
+        double reader_top;
+    } cases[] = {
+        {1000, 1000 + height},
+        {15360 - 3150 - height, 15360 - 3150},  // exactly touching the bottom: below
+        {15361 - 3150 - height, 15361 - 3150 - height - 3150},
+    };
+    for (const auto& k : cases) {
+        DropWindow_Content = std::string("mnuHelp");  // a document chosen: placed again
+        w().SetTop(k.strip_top);
+        form->Label4_MouseUp(MouseButton::Left);
+        EXPECT_DOUBLE_EQ(reader.top, k.reader_top) << k.strip_top;
+        EXPECT_DOUBLE_EQ(reader.left, w().Left());
+        EXPECT_TRUE(reader.visible);
+        EXPECT_FALSE(c().ImageArrow0.Visible());
+        EXPECT_TRUE(c().ImageArrow1.Visible());
+    }
+}
+
+TEST_F(ReaderGestureTest, TheFirstOpeningLoadsTheReaderWhichResetsTheContent) {
+    form->Label4_MouseUp(MouseButton::Left);
+    EXPECT_EQ(DropWindow_Content, DropWindowContent(0));
+    reader.calls.clear();
+    // Loaded now: the content stays 4, and a further release does not move the reader again.
+    form->Label4_MouseUp(MouseButton::Left);
+    EXPECT_EQ(DropWindow_Content, DropWindowContent(4));
+    reader.calls.clear();
+    w().SetTop(2000);
+    form->Label4_MouseUp(MouseButton::Left);
+    EXPECT_TRUE(reader.calls.empty());
+}
+
+TEST_F(ReaderGestureTest, OnlyTheLeftButtonOpensTheReader) {
+    for (MouseButton b : {MouseButton::Right, MouseButton::Middle}) form->Label4_MouseUp(b);
+    EXPECT_FALSE(reader.visible);
+    EXPECT_TRUE(c().ImageArrow0.Visible());
+}
+
+TEST_F(ReaderGestureTest, TheTopBarDragsAVisibleReaderAlong) {
+    reader.loaded = reader.visible = true;
+    form->ImageTopBar_MouseDown(MouseButton::Left);
+    EXPECT_TRUE(c().TimerCalendarMainStripMove.Enabled());
+    EXPECT_TRUE(reader.drag_timer);
+    EXPECT_EQ(reader.calls, (std::vector<std::string>{"LoadedVisible", "Initial"}));
+    form->ImageTopBar_MouseUp(MouseButton::Left);
+    EXPECT_FALSE(c().TimerCalendarMainStripMove.Enabled());
+    EXPECT_FALSE(reader.drag_timer);
+}
+
+TEST_F(ReaderGestureTest, AHiddenReaderStaysWhereItIs) {
+    form->ImageTopBar_MouseDown(MouseButton::Left);
+    EXPECT_TRUE(reader.loaded);  // asking whether it is visible loaded it
+    EXPECT_FALSE(reader.drag_timer);
+    EXPECT_EQ(reader.calls, (std::vector<std::string>{"LoadedVisible"}));
+    form->ImageTopBar_MouseDown(MouseButton::Right);
+    form->ImageTopBar_MouseUp(MouseButton::Left);
+    EXPECT_FALSE(reader.drag_timer);
+}
+
+}  // namespace
+}  // namespace tarnvel::strip
