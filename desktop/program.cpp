@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "calendar/event_finder.h"
+#include "calendar/nanakshahi_date.h"
 #include "desktop/module.h"
 #include "desktop/module_registry.h"
 #include "desktop/module_startup.h"
@@ -10,20 +12,16 @@
 #include "platform/os/ini_store.h"
 #include "platform/os/program_identity.h"
 #include "platform/single_instance.h"
-#include "reader/first_strip.h"
-#include "reader/frm_drop_window.h"
+#include "strip/drop_window_content.h"
 #include "strip/module.h"
 
 namespace tarnvel {
-namespace {
 
-// The strip as the notification icon sees it. Its handle is taken when the icon is
-// added, since the window is being destroyed when the last message asks for it.
-class StripTrayHost final : public TrayHost {
+// The strip as the icon sees it; the handle is taken when the icon is added.
+class Program::TrayHostOfStrip final : public TrayHost {
 public:
-    explicit StripTrayHost(strip::frmFirst& form) : form_(form) {}
+    explicit TrayHostOfStrip(strip::frmFirst& form) : form_(form) {}
     void Attach() { handle_ = form_.window().Handle(); }
-
     platform::WindowHandle Handle() const override { return handle_; }
     platform::IconHandle Icon() const override { return form_.Loaded() ? form_.window().Icon() : 0; }
     bool Visible() const override { return form_.Visible(); }
@@ -37,7 +35,81 @@ private:
     platform::WindowHandle handle_ = 0;
 };
 
-}  // namespace
+Program::Program(const ProgramWorld& outside) : outside_(outside) {
+    ModuleNanakshahiDate = {};
+    ModuleEventFinder = {};
+    strip::DropWindow_Content = 0;
+    UpdateRegistryFlag = false;
+
+    strip::StripSeams seams;
+    seams.LoadSettings = [this] { LoadSettings(outside_.settings); };
+    seams.RunAtStartup = [this] { return RunAtStartupWanted(outside_.settings); };
+    seams.UpdateRegistry = [this](const std::string& exe, const std::string& path, bool enable) {
+        UpdateRegistry(exe, path, enable, outside_.registry, outside_.program, outside_.world.message_box);
+    };
+    seams.AddTrayIcon = [this](strip::frmFirst&, platform::Menu& menu) {
+        host_->Attach();
+        AddTrayIcon(*host_, menu);
+    };
+    seams.SetTrayTip = [](const std::string& tip) { SetTrayTip(tip); };
+    seams.HideAllForms = [] { HideAllForms(); };
+    seams.mnuTrayClose_Click = [] { mnuTrayClose_Click(); };
+    seams.OfferExitOnStrip = [this] { return !outside_.notify.AreaAvailable(); };
+    seams.Load_DropWindow = [this] { reader_->Load(); };
+    seams.DropWindow = [this]() -> strip::ReaderLink* { return reader_.get(); };
+
+    strip_ = std::make_unique<strip::frmFirst>(outside_.world, std::move(seams));
+    strip_side_ = std::make_unique<reader::FirstStrip>(*strip_);
+    reader_ = std::make_unique<reader::frmDrop_Window>(outside_.world, *strip_side_, *strip_side_,
+                                                       outside_.documents);
+    host_ = std::make_unique<TrayHostOfStrip>(*strip_);
+
+    ModuleTrayIcon = {};
+    ModuleTrayIcon.notify = &outside_.notify;
+    ModuleTrayIcon.messages = &outside_.messages;
+    ModuleTrayIcon.ShowAllForms = [] { ShowAllForms(); };
+
+    strip::frmFirst* s = strip_.get();
+    reader::frmDrop_Window* r = reader_.get();
+    Module = {};
+    Module.windows = {
+        {[s] { return s->Loaded(); }, [s] { return s->Visible(); }, [s] { s->Show(); }, [s] { s->Hide(); },
+         [s] { s->Unload(); }},
+        {[r] { return r->Loaded(); }, [r] { return r->Visible(); }, [r] { r->Show(); }, [r] { r->Hide(); },
+         [r] { r->Unload(); }},
+    };
+    Module.StartStripWatch = [s] {
+        if (s->Loaded()) s->controls().TmrCheckMouse.SetEnabled(true);
+    };
+    Module.NotificationArea = [this] { return outside_.notify.AreaAvailable(); };
+    Module.MinimizeStrip = [s] {
+        if (s->Loaded()) s->window().Minimize();
+    };
+    Module.Quit = [this] {
+        quit_ = true;
+        if (outside_.quit) outside_.quit();
+    };
+    Module.settings = &outside_.settings;
+    Module.program = &outside_.program;
+    Module.message_box = &outside_.world.message_box;
+}
+
+Program::~Program() {
+    reader_->Unload();
+    strip_->Unload();
+    Module = {};
+    ModuleTrayIcon = {};
+    // The reader's native parts go on the event loop's next turn.
+    platform::Application::ProcessEvents(0);
+}
+
+void Program::Start() { strip::Main(*strip_); }
+
+void Program::Exit() { mnuTrayClose_Click(); }
+
+void Program::ClickIcon() {
+    TrayWindowProc(host_->Handle(), TrayCallbackMessage, 0, platform::WM_LBUTTONUP_);
+}
 
 int RunProgram(platform::Application& app) {
     platform::SingleInstance::Outcome outcome{};
@@ -47,78 +119,13 @@ int RunProgram(platform::Application& app) {
         std::fprintf(stderr, "tarnvel: another calendar is running but does not answer\n");
         return 1;
     }
-
     platform::os::IniStore settings;
     platform::os::AutostartRegistry registry;
     const platform::os::RunningProgram program;
-    platform::World world = app.world();
-    platform::NotifyIcon& notify = app.notify_icon();
-
-    strip::frmFirst* strip_form = nullptr;
-    StripTrayHost* tray_host = nullptr;
-    strip::StripSeams seams;
-    seams.LoadSettings = [&] { LoadSettings(settings); };
-    seams.RunAtStartup = [&] { return RunAtStartupWanted(settings); };
-    seams.UpdateRegistry = [&](const std::string& exe, const std::string& path, bool enable) {
-        UpdateRegistry(exe, path, enable, registry, program, world.message_box);
-    };
-    seams.AddTrayIcon = [&](strip::frmFirst&, platform::Menu& menu) {
-        tray_host->Attach();
-        AddTrayIcon(*tray_host, menu);
-    };
-    seams.SetTrayTip = [](const std::string& tip) { SetTrayTip(tip); };
-    seams.HideAllForms = [] { HideAllForms(); };
-    seams.mnuTrayClose_Click = [] { mnuTrayClose_Click(); };
-    seams.OfferExitOnStrip = [&] { return !notify.AreaAvailable(); };
-    // The reader window (reader/): loaded hidden by the strip's load, opened by its "More Information".
-    std::unique_ptr<reader::frmDrop_Window> drop_window;
-    seams.Load_DropWindow = [&] { drop_window->Load(); };
-    seams.DropWindow = [&]() -> strip::ReaderLink* { return drop_window.get(); };
-
-    strip::frmFirst form(world, seams);
-    reader::FirstStrip strip_side(form);
-    drop_window = std::make_unique<reader::frmDrop_Window>(world, strip_side, strip_side,
-                                                           platform::Application::ProgramFolder());
-    StripTrayHost host(form);
-    strip_form = &form;
-    tray_host = &host;
-
-    ModuleTrayIcon.notify = &notify;
-    ModuleTrayIcon.messages = &app.window_messages();
-    ModuleTrayIcon.ShowAllForms = [] { ShowAllForms(); };
-
-    Module.windows = {{
-        [strip_form] { return strip_form->Loaded(); },
-        [strip_form] { return strip_form->Visible(); },
-        [strip_form] { strip_form->Show(); },
-        [strip_form] { strip_form->Hide(); },
-        [strip_form] { strip_form->Unload(); },
-    }};
-    reader::frmDrop_Window* reader_form = drop_window.get();
-    Module.windows.push_back({
-        [reader_form] { return reader_form->Loaded(); },
-        [reader_form] { return reader_form->Visible(); },
-        [reader_form] { reader_form->Show(); },
-        [reader_form] { reader_form->Hide(); },
-        [reader_form] { reader_form->Unload(); },
-    });
-    Module.StartStripWatch = [strip_form] {
-        if (strip_form->Loaded()) strip_form->controls().TmrCheckMouse.SetEnabled(true);
-    };
-    Module.NotificationArea = [&notify] { return notify.AreaAvailable(); };
-    Module.MinimizeStrip = [strip_form] {
-        if (strip_form->Loaded()) strip_form->window().Minimize();
-    };
-    Module.Quit = [&app] { app.Quit(0); };
-    Module.settings = &settings;
-    Module.program = &program;
-    Module.message_box = &world.message_box;
-
-    strip::Main(form);
-    const int status = app.Run();
-    Module = {};
-    ModuleTrayIcon = {};
-    return status;
+    Program calendar({app.world(), settings, registry, program, app.notify_icon(), app.window_messages(),
+                      platform::Application::ProgramFolder(), [&app] { app.Quit(0); }});
+    calendar.Start();
+    return app.Run();
 }
 
 }  // namespace tarnvel

@@ -1,0 +1,308 @@
+// Decades of continuous running on the fakes: every midnight tick by tick, the calendar
+// hidden and shown, the reader open on the history entry or a Baramah, the clock stepped
+// back and across a time-zone change. After every day change what the user sees is
+// compared with what the month and observance tables say.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "calendar/event_finder.h"
+#include "desktop/tray_icon_data.h"
+#include "platform/application.h"
+#include "platform/fake/desktop_fakes.h"
+#include "platform/fake/fakes.h"
+#include "platform/richtext/utf.h"
+#include "strip/drop_window_content.h"
+#include "tests/soak/expected_day.h"
+#include "desktop/program.h"
+
+namespace tarnvel::test {
+namespace {
+
+using namespace std::chrono;
+using platform::MouseButton;
+
+enum class ReaderMode { Closed, History, Baramah };
+
+// Resident memory of this process in kilobytes.
+long ResidentKb() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+    return -1;
+}
+
+std::string FirstLine(const std::string& text) {
+    std::size_t b = text.find_first_not_of("\r\n");
+    if (b == std::string::npos) return "";
+    return text.substr(b, text.find_first_of("\r\n", b) - b);
+}
+
+// When the calendar sits in the notification area: the first days of December every
+// year, New Year's eve and day every third year, Parkash Purab every fourth year.
+bool HiddenOn(year_month_day g) {
+    const int y = int(g.year());
+    const unsigned m = unsigned(g.month()), d = unsigned(g.day());
+    return (m == 12 && d <= 5) || (y % 3 == 0 && m == 3 && d >= 12 && d <= 15) ||
+           (y % 4 == 1 && m == 11 && d >= 24 && d <= 27);
+}
+
+// What the reader is opened on: across Phagan's last days (29 February), across the New
+// Year and Vaisakh's first day, around Parkash Purab, and twelve days a year that move
+// on by twelve days each year, so that thirty years open nearly every day's entry once.
+ReaderMode ReaderOn(year_month_day g) {
+    const int y = int(g.year());
+    const unsigned m = unsigned(g.month()), d = unsigned(g.day());
+    if ((m == 2 && d >= 27) || (m == 3 && d == 1)) return ReaderMode::History;
+    if ((m == 3 && d >= 12 && d <= 16) || (m == 4 && d >= 11 && d <= 16)) return ReaderMode::Baramah;
+    if (m == 11 && d >= 23 && d <= 27) return ReaderMode::History;
+    const long day_of_year = (sys_days{g} - sys_days{g.year() / January / 1}).count();
+    const long start = ((y - 2027) * 12L) % 360;
+    if (day_of_year >= start && day_of_year < start + 12) return ReaderMode::History;
+    return ReaderMode::Closed;
+}
+
+class Soak : public ::testing::Test {
+protected:
+    // 1 January 2027 is 19 Poh, Sammat 558.
+    static constexpr year_month_day kFirst{2027y, January, 1d};
+
+    platform::fake::FakeWorld world;
+    platform::fake::FakeSettingsStore settings;
+    platform::fake::FakeRegistry registry;
+    platform::fake::FakeProgram program;
+    platform::fake::FakeNotifyIcon notify;
+    platform::fake::FakeWindowMessages messages;
+    std::unique_ptr<Program> prog;
+    ReaderMode reader_mode = ReaderMode::Closed;
+    bool hidden = false;  // the calendar is in the notification area
+    bool new_year_drawn = false, observance_drawn = false;
+    int failing_days = 0;
+
+    void SetToday(sys_days d) {
+        const year_month_day g{d};
+        world.clock.today = {int(g.year()), int(unsigned(g.month())), int(unsigned(g.day()))};
+    }
+
+    // One turn of each pointer watch that is running, as their timers would call them.
+    void Tick(int n) {
+        for (int i = 0; i < n; ++i) {
+            strip::frmFirst& s = prog->strip();
+            if (s.Loaded() && s.controls().TmrCheckMouse.Enabled()) s.TmrCheckMouse_Timer();
+            reader::frmDrop_Window& r = prog->reader();
+            if (r.Loaded() && r.controls().TmrCheckMouse.Enabled()) r.TmrCheckMouse_Timer();
+        }
+    }
+
+    std::string LastTip() {
+        for (auto it = notify.calls.rbegin(); it != notify.calls.rend(); ++it) {
+            if (it->message != platform::NIM_MODIFY_) continue;
+            std::string tip;
+            for (std::size_t i = 24; i < it->record.size() && it->record[i] != 0; ++i)
+                tip += static_cast<char>(it->record[i]);
+            return tip;
+        }
+        return "<no tooltip set>";
+    }
+
+    // Everything the user can see on day `d`, right after the day change was taken.
+    std::string Mismatches(sys_days d, const DayTable& table) {
+        std::ostringstream out;
+        const year_month_day g{d};
+        const NanakshahiDay& n = table.at(d);
+        strip::frmFirst& s = prog->strip();
+        auto& c = s.controls();
+        const auto expect = [&out](const char* what, const std::string& got, const std::string& want) {
+            if (got != want) out << "\n  " << what << ": \"" << got << "\", expected \"" << want << "\"";
+        };
+        expect("Label1", c.Label1.Caption(), LongGregorian(g));
+        expect("Label2", c.Label2.Caption(), EnglishLine(n));
+        expect("tooltip", LastTip(), EnglishLine(n));
+        expect("strip shown", s.Visible() ? "yes" : "no", hidden ? "no" : "yes");
+        const bool line_shows = s.Visible() && c.Label6.Visible();
+        const std::string line = hidden ? "" : ExpectedLine(g, n);
+        expect("Label6 shows", line_shows ? c.Label6.Caption() : "", line);
+
+        // The watermarks are drawn once per run: the first New Year's Day and the first
+        // observance day on which the strip is on screen.
+        std::vector<std::string> marks;
+        if (!hidden && !new_year_drawn && unsigned(g.month()) == 3 && unsigned(g.day()) == 14) {
+            for (int i = 0; i < 7; ++i) marks.push_back(line + " " + line + line);
+            new_year_drawn = true;
+        } else if (!hidden && !observance_drawn && ObservanceDay(g)) {
+            marks.push_back("");
+            for (int i = 0; i < 6; ++i) marks.push_back(line + " " + line + " " + line + " " + line);
+            observance_drawn = true;
+        }
+        const std::vector<std::string> printed = s.window().PrintedLines();
+        if (printed != marks)
+            out << "\n  watermark: " << printed.size() << " lines (" << (printed.empty() ? "" : printed[0])
+                << "), expected " << marks.size() << " (" << (marks.empty() ? "" : marks[0]) << ")";
+
+        out << ReaderMismatches(g, n);
+        return out.str();
+    }
+
+    std::string ReaderMismatches(year_month_day g, const NanakshahiDay& n) {
+        std::ostringstream out;
+        reader::frmDrop_Window& r = prog->reader();
+        const auto* tag = std::get_if<std::string>(&strip::DropWindow_Content);
+        const std::string shown = r.Loaded() ? richtext::to_utf8(r.controls().rchParagraph.Text()) : "";
+        switch (reader_mode) {
+            case ReaderMode::Closed:
+                if (tag) out << "\n  reader shows \"" << *tag << "\" while closed";
+                break;
+            case ReaderMode::History: {
+                const std::string heading =
+                    std::to_string(unsigned(g.day())) + " " + kGregorianMonths[unsigned(g.month()) - 1];
+                const std::string nanakshahi = std::to_string(n.day) + " " + kMonthTable[n.month - 1].english;
+                if (!tag || *tag != "mnuHistory") out << "\n  DropWindow_Content is not mnuHistory";
+                if (FirstLine(shown) != heading || shown.find(nanakshahi) == std::string::npos)
+                    out << "\n  history entry begins \"" << FirstLine(shown) << "\", expected \"" << heading
+                        << "\" with " << nanakshahi;
+                break;
+            }
+            case ReaderMode::Baramah: {
+                const std::string month = kMonthTable[n.month - 1].english;
+                if (!tag || *tag != "Baramah") out << "\n  DropWindow_Content is not Baramah";
+                if (FirstLine(shown).rfind(month + " ", 0) != 0 || shown.find("Barah Maha") == std::string::npos)
+                    out << "\n  Baramah begins \"" << FirstLine(shown) << "\", expected " << month;
+                break;
+            }
+        }
+        return out.str();
+    }
+
+    void Check(sys_days d, const DayTable& table, const char* when) {
+        const std::string m = Mismatches(d, table);
+        notify.calls.clear();
+        if (m.empty()) return;
+        ADD_FAILURE() << when << " " << LongGregorian(year_month_day{d}) << ":" << m;
+        ++failing_days;
+    }
+
+    // The user's doings of the day: hiding to or showing from the notification area, and
+    // opening, switching or closing the reader while the calendar is on screen.
+    void Act(sys_days d, const DayTable& table) {
+        const year_month_day g{d};
+        strip::frmFirst& s = prog->strip();
+        reader::frmDrop_Window& r = prog->reader();
+        if (HiddenOn(g) && !hidden) s.ImageClose_MouseUp(MouseButton::Left);
+        if (!HiddenOn(g) && hidden) prog->ClickIcon();
+        hidden = HiddenOn(g);
+        if (s.Visible() == hidden) {
+            ADD_FAILURE() << (hidden ? "hiding on " : "showing on ") << LongGregorian(g) << " did not take";
+            ++failing_days;
+        }
+        const ReaderMode want = ReaderOn(g);
+        if (!s.Visible() || want == reader_mode) return;
+        if (want == ReaderMode::Closed) {
+            r.Label5_MouseUp(MouseButton::Left);
+        } else {
+            if (!r.Visible()) s.Label4_MouseUp(MouseButton::Left);
+            if (want == ReaderMode::History) r.Label3_MouseUp(MouseButton::Left);
+            else r.Label1_MouseDown(MouseButton::Left);
+        }
+        reader_mode = want;
+        const std::string m = ReaderMismatches(g, table.at(d));
+        if (!m.empty()) {
+            ADD_FAILURE() << "opening the reader on " << LongGregorian(g) << ":" << m;
+            ++failing_days;
+        }
+    }
+
+    // A pointer that wanders over the strip's links and date and away again.
+    void Wander(int k) {
+        strip::frmFirst& s = prog->strip();
+        if (!s.Visible()) return;
+        static constexpr int kCodes[] = {strip::HoverDate, strip::HoverWeb, strip::HoverMore, strip::HoverClose};
+        s.PointerMovedOver(kCodes[k % 4]);
+        world.pointer.position = platform::PixelPoint{400, 300};  // over the strip
+        Tick(1);
+        world.pointer.position = platform::PixelPoint{5, 5};
+        Tick(1);
+    }
+
+    // Runs from kFirst for `years` years; returns the resident memory (kB) after the first
+    // year and at the end.
+    std::pair<long, long> Run(int years) {
+        const sys_days first{kFirst};
+        const sys_days end{year_month_day{kFirst.year() + std::chrono::years{years}, January, 1d}};
+        const DayTable table(first, {19, 10, 558}, static_cast<int>((end - first).count()) + 2);
+        const sys_days backwards{year_month_day{2027y + std::chrono::years{years / 2}, April, 15d}};
+        const sys_days zone_change{year_month_day{2027y + std::chrono::years{years - 1}, March, 13d}};
+
+        SetToday(first);
+        prog = std::make_unique<Program>(ProgramWorld{world.world(), settings, registry, program, notify,
+                                                           messages, TARNVEL_DOCS_DIR, {}});
+        prog->Start();
+        Tick(3);
+        Check(first, table, "start on");
+        Act(first, table);
+
+        long after_first_year = 0;
+        int k = 0;
+        for (sys_days d = first + days{1}; d < end && failing_days < 5; d += days{1}, ++k) {
+            Tick(3);  // the last ticks of the old day
+            SetToday(d);
+            Tick(3);
+            Check(d, table, "day change to");
+            Act(d, table);
+            if (k % 7 == 0) Wander(k / 7);
+            Tick(2);  // coarser steps through the day
+            if (d == backwards) {
+                // The clock is set back a day in the afternoon; the next midnight comes again.
+                SetToday(d - days{1});
+                Tick(3);
+                Check(d - days{1}, table, "clock set back to");
+                SetToday(d);
+                Tick(3);
+                Check(d, table, "clock set forward again to");
+            }
+            if (d == zone_change) {
+                // A time-zone change carries the date a day ahead, and back again.
+                SetToday(d + days{1});
+                Tick(3);
+                Check(d + days{1}, table, "time zone carried to");
+                SetToday(d);
+                Tick(3);
+                Check(d, table, "time zone back to");
+            }
+            if (k % 64 == 0) platform::Application::ProcessEvents(0);
+            if (d == sys_days{year_month_day{kFirst.year() + std::chrono::years{1}, January, 1d}}) {
+                platform::Application::ProcessEvents(0);
+                after_first_year = ResidentKb();
+            }
+        }
+        platform::Application::ProcessEvents(0);
+        const long at_end = ResidentKb();
+        EXPECT_EQ(failing_days, 0);
+        EXPECT_TRUE(new_year_drawn && observance_drawn);
+        // The exit sequence still works at the end of the run.
+        prog->Exit();
+        EXPECT_TRUE(prog->quit());
+        EXPECT_TRUE(world.message_box.shown.empty());
+        return {after_first_year, at_end};
+    }
+};
+
+TEST_F(Soak, ThirtyYearsWithoutRestartShowTheTablesDatesAndMemoryStaysFlat) {
+    const auto [after_first_year, at_end] = Run(30);
+    ASSERT_GT(after_first_year, 0);
+    std::printf("resident memory: %ld kB after the first year, %ld kB after thirty years\n", after_first_year,
+                at_end);
+    EXPECT_LE(at_end - after_first_year, 1024) << "the running calendar grew by " << at_end - after_first_year
+                                               << " kB";
+}
+
+// The short run the sanitizer build makes: its allocators keep freed memory back, so
+// there LeakSanitizer watches instead of the resident size.
+TEST_F(Soak, ThreeYearsWithoutRestartShowTheTablesDates) { Run(3); }
+
+}  // namespace
+}  // namespace tarnvel::test
