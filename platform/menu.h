@@ -20,6 +20,8 @@ public:
 
     const std::string& Caption() const;
     int AddItem(std::string_view caption, std::function<void()> on_click);  // returns the index
+    // A dividing line after the items added so far; it is no item and has no index.
+    void AddSeparator();
     int ItemCount() const;
     const std::string& ItemCaption(int index) const;
 

@@ -1,6 +1,7 @@
 #pragma once
 // A picture in a window's client area, drawn at its natural size from the top-left
-// corner of its box; transparent where the picture is.
+// corner of its box, or scaled to fill the box when stretched; transparent where the
+// picture is.
 
 #include <memory>
 #include <string>
@@ -29,6 +30,8 @@ public:
 
     void SetVisible(bool v);
     bool Visible() const;
+    void SetStretch(bool stretch);
+    bool Stretch() const;
     void SetToolTip(std::string_view text);
     const std::string& ToolTip() const;
     // Puts the picture above every control created before it.

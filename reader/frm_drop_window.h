@@ -117,8 +117,6 @@ public:
         platform::Timer TmrCheckMouse;
         platform::Timer TimerCalendarDropDownStripMove;
         platform::Menu mnuBaramah, mnuAkhan, mnuAbout;
-        // Whether the second strip and background pictures are to fill their boxes.
-        bool Strip1Stretch = false, Background1Stretch = false;
         platform::Picture& ImageControl(int i) { return i == 0 ? ImageControl0 : ImageControl1; }
         platform::Label& MenuLabel(int code);  // codes 1..5
     };

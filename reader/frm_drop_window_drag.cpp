@@ -1,5 +1,6 @@
 // Dragging the reader by its picture strip, and telling a double-click on the strip
 // from a press that starts a drag.
+#include "platform/drag.h"
 #include "reader/frm_drop_window.h"
 
 namespace tarnvel::reader {
@@ -43,25 +44,7 @@ void frmDrop_Window::TimerCalendarDropDownStripMove_Timer() {
     if (!Loaded()) return;
     // A tick without a pointer position would move by a meaningless difference.
     if (!UserMousePosition("Drag")) return;
-    const platform::TwipsPerPixel f = world_.screen.Factors();
-    const float x = static_cast<float>(DragPointerX * f.x);
-    const float y = static_cast<float>(DragPointerY * f.y);
-    // 0 means "not yet taken": on the screen's left or top edge that axis loses one tick.
-    if (DragLastX == 0) DragLastX = x;
-    if (DragLastY == 0) DragLastY = y;
-    float dx = 0;
-    float dy = 0;
-    if (DragLastX != x) {
-        dx = DragLastX - x;
-        DragLastX = x;
-    }
-    if (DragLastY != y) {
-        dy = DragLastY - y;
-        DragLastY = y;
-    }
-    platform::Window& w = *window_;
-    w.SetLeft(static_cast<float>(w.Left()) - dx);
-    w.SetTop(static_cast<float>(w.Top()) - dy);
+    platform::DragTick(*window_, {DragPointerX, DragPointerY}, world_.screen.Factors(), DragLastX, DragLastY);
 }
 
 }  // namespace tarnvel::reader

@@ -251,15 +251,15 @@ void frmDrop_Window::rchParagraph_Dimensions(std::int32_t wid) {
 
 void frmDrop_Window::Image_Strip_DropDown_Dimensions(bool stretch) {
     Controls& c = *controls_;
-    c.Strip1Stretch = stretch;
     platform::Picture& p = c.Image_Strip_DropDown1;
+    p.SetStretch(stretch);
     p.Move(p.Left(), p.Top(), ScreenWidth() - c.Image_Strip_DropDown0.Width(), p.Height());
 }
 
 void frmDrop_Window::ImageBackground_Dimensions(bool stretch) {
     Controls& c = *controls_;
-    c.Background1Stretch = stretch;
     platform::Picture& p = c.ImageBackground1;
+    p.SetStretch(stretch);
     p.Move(p.Left(), p.Top(), ScreenWidth() - c.ImageBackground0.Width(), p.Height());
 }
 

@@ -35,6 +35,7 @@ void frmDrop_Window::LoadMenu() {
     c.mnuAbout.AddItem("&Tarnvel 1.0", [this] { mnuTarnvel_Click(); });
     c.mnuAbout.AddItem("&Orvanta", [this] { mnuOrvanta_Click(); });
     c.mnuAbout.AddItem("Nanakshahi &Calendar", [this] { mnuNanakshahi_Calendar_Click(); });
+    c.mnuAbout.AddSeparator();  // mnuAboutSep1
     c.mnuAbout.AddItem("&Help", [this] { mnuHelp_Click(); });
 }
 

@@ -1,6 +1,7 @@
 // The strip's gestures: drag by the background or the top bar, the close picture
 // and the web link. Only the left button counts.
 #include "strip/drop_window_content.h"
+#include "platform/drag.h"
 #include "strip/frm_first.h"
 #include "strip/reader_link.h"
 #include "strip/text.h"
@@ -84,26 +85,7 @@ void frmFirst::TimerCalendarMainStripMove_Timer() {
     if (!Loaded()) return;
     // A tick without a pointer position would move by a meaningless difference.
     if (!UserMousePosition("Drag")) return;
-    const platform::TwipsPerPixel f = world_.screen.Factors();
-    const float newX = static_cast<float>(DragPointerX * f.x);
-    const float newY = static_cast<float>(DragPointerY * f.y);
-    // 0 means "not yet taken": on the screen's left or top edge that axis's
-    // movement of one tick is lost.
-    if (DragLastX == 0) DragLastX = newX;
-    if (DragLastY == 0) DragLastY = newY;
-    float dX = 0;
-    float dY = 0;
-    if (DragLastX != newX) {
-        dX = DragLastX - newX;
-        DragLastX = newX;
-    }
-    if (DragLastY != newY) {
-        dY = DragLastY - newY;
-        DragLastY = newY;
-    }
-    platform::Window& w = *window_;
-    w.SetLeft(static_cast<float>(w.Left()) - dX);
-    w.SetTop(static_cast<float>(w.Top()) - dY);
+    platform::DragTick(*window_, {DragPointerX, DragPointerY}, world_.screen.Factors(), DragLastX, DragLastY);
 }
 
 void frmFirst::ImageClose_MouseUp(MouseButton b) {

@@ -3,8 +3,10 @@
 
 #include <QColor>
 #include <QFont>
+#include <QMouseEvent>
 #include <QString>
 #include <Qt>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,6 +39,17 @@ inline std::optional<MouseButton> FromQButton(Qt::MouseButton b) {
         case Qt::MiddleButton: return MouseButton::Middle;
         default: return std::nullopt;
     }
+}
+
+// A pointer event for a control's or a window's handler; unset handlers ignore it.
+// The event is taken either way, so it never reaches the widget underneath.
+inline void DeliverButton(const std::function<void(MouseButton)>& handler, QMouseEvent* e) {
+    if (const auto b = FromQButton(e->button()); b && handler) handler(*b);
+    e->accept();
+}
+inline void DeliverMove(const std::function<void()>& handler, QMouseEvent* e) {
+    if (handler) handler();
+    e->accept();
 }
 
 // Factors of the primary screen's logical DPI; 15 x 15 when there is no screen.

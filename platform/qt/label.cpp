@@ -23,18 +23,9 @@ public:
     Label* owner;
 
 protected:
-    void mousePressEvent(QMouseEvent* e) override {
-        if (const auto b = qt::FromQButton(e->button()); b && owner->mouse.down) owner->mouse.down(*b);
-        e->accept();
-    }
-    void mouseReleaseEvent(QMouseEvent* e) override {
-        if (const auto b = qt::FromQButton(e->button()); b && owner->mouse.up) owner->mouse.up(*b);
-        e->accept();
-    }
-    void mouseMoveEvent(QMouseEvent* e) override {
-        if (owner->mouse.move) owner->mouse.move();
-        e->accept();
-    }
+    void mousePressEvent(QMouseEvent* e) override { qt::DeliverButton(owner->mouse.down, e); }
+    void mouseReleaseEvent(QMouseEvent* e) override { qt::DeliverButton(owner->mouse.up, e); }
+    void mouseMoveEvent(QMouseEvent* e) override { qt::DeliverMove(owner->mouse.move, e); }
 };
 
 }  // namespace

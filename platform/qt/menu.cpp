@@ -29,6 +29,8 @@ int Menu::AddItem(std::string_view caption, std::function<void()> on_click) {
     return index;
 }
 
+void Menu::AddSeparator() { impl_->menu.addSeparator(); }
+
 int Menu::ItemCount() const { return static_cast<int>(impl_->captions.size()); }
 const std::string& Menu::ItemCaption(int index) const { return impl_->captions.at(static_cast<std::size_t>(index)); }
 

@@ -18,25 +18,20 @@ public:
     PictureWidget(Picture* p, QWidget* parent) : QWidget(parent), owner(p) { setMouseTracking(true); }
     Picture* owner;
     QPixmap pixmap;
+    bool stretch = false;
 
 protected:
     void paintEvent(QPaintEvent*) override {
         if (pixmap.isNull()) return;
         QPainter p(this);
-        p.drawPixmap(0, 0, pixmap);
+        if (stretch)
+            p.drawPixmap(rect(), pixmap);
+        else
+            p.drawPixmap(0, 0, pixmap);
     }
-    void mousePressEvent(QMouseEvent* e) override {
-        if (const auto b = qt::FromQButton(e->button()); b && owner->mouse.down) owner->mouse.down(*b);
-        e->accept();
-    }
-    void mouseReleaseEvent(QMouseEvent* e) override {
-        if (const auto b = qt::FromQButton(e->button()); b && owner->mouse.up) owner->mouse.up(*b);
-        e->accept();
-    }
-    void mouseMoveEvent(QMouseEvent* e) override {
-        if (owner->mouse.move) owner->mouse.move();
-        e->accept();
-    }
+    void mousePressEvent(QMouseEvent* e) override { qt::DeliverButton(owner->mouse.down, e); }
+    void mouseReleaseEvent(QMouseEvent* e) override { qt::DeliverButton(owner->mouse.up, e); }
+    void mouseMoveEvent(QMouseEvent* e) override { qt::DeliverMove(owner->mouse.move, e); }
 };
 
 }  // namespace
@@ -46,6 +41,7 @@ struct Picture::Impl {
     QPointer<PictureWidget> w;
     double left = 0, top = 0, width = 0, height = 0;
     bool visible = true;
+    bool stretch = false;
     std::string tooltip;
 
     void Place() {
@@ -96,6 +92,15 @@ void Picture::SetVisible(bool v) {
     if (impl_->w) impl_->w->setVisible(v);
 }
 bool Picture::Visible() const { return impl_->visible; }
+
+void Picture::SetStretch(bool stretch) {
+    impl_->stretch = stretch;
+    if (impl_->w) {
+        impl_->w->stretch = stretch;
+        impl_->w->update();
+    }
+}
+bool Picture::Stretch() const { return impl_->stretch; }
 
 void Picture::SetToolTip(std::string_view text) {
     impl_->tooltip = std::string(text);

@@ -20,12 +20,6 @@ namespace {
 
 constexpr Colour FrameColour = 0x00646464;
 
-template <typename Handler>
-void deliver(const Handler& h, QMouseEvent* e) {
-    if (const auto b = qt::FromQButton(e->button()); b && h) h(*b);
-    e->accept();
-}
-
 }  // namespace
 
 void Window::Impl::FormWidget::paintEvent(QPaintEvent*) {
@@ -66,12 +60,9 @@ void Window::Impl::ClientWidget::paintEvent(QPaintEvent*) {
     }
 }
 
-void Window::Impl::ClientWidget::mousePressEvent(QMouseEvent* e) { deliver(owner->mouse.down, e); }
-void Window::Impl::ClientWidget::mouseReleaseEvent(QMouseEvent* e) { deliver(owner->mouse.up, e); }
-void Window::Impl::ClientWidget::mouseMoveEvent(QMouseEvent* e) {
-    if (owner->mouse.move) owner->mouse.move();
-    e->accept();
-}
+void Window::Impl::ClientWidget::mousePressEvent(QMouseEvent* e) { qt::DeliverButton(owner->mouse.down, e); }
+void Window::Impl::ClientWidget::mouseReleaseEvent(QMouseEvent* e) { qt::DeliverButton(owner->mouse.up, e); }
+void Window::Impl::ClientWidget::mouseMoveEvent(QMouseEvent* e) { qt::DeliverMove(owner->mouse.move, e); }
 
 void Window::Impl::Place() {
     const int x = TwipsToPixels(left, factors.x);

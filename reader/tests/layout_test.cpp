@@ -100,8 +100,8 @@ TEST_F(ToggleTest, WidenSpansTheScreenAndNarrowReturnsToTheStrip) {
     EXPECT_DOUBLE_EQ(w().Height(), height);
     EXPECT_DOUBLE_EQ(c().Image_Strip_DropDown1.Width(), 19200 - 7500);
     EXPECT_DOUBLE_EQ(c().ImageBackground1.Width(), 19200 - 7440);
-    EXPECT_TRUE(c().Strip1Stretch);
-    EXPECT_TRUE(c().Background1Stretch);
+    EXPECT_TRUE(c().Image_Strip_DropDown1.Stretch());
+    EXPECT_TRUE(c().ImageBackground1.Stretch());
     EXPECT_DOUBLE_EQ(c().rchParagraph.Width(), 19200);
     EXPECT_DOUBLE_EQ(c().rchParagraph.Height(), 3150 - 480);
     EXPECT_DOUBLE_EQ(c().ImageControl0.Left(), 19200 - 360);
