@@ -18,40 +18,39 @@ std::vector<tarnvel::CivilDate> one_year_of_dates() {
     return v;
 }
 
-void BM_Fields(benchmark::State& state) {
+// Runs `convert` once an iteration, cycling through the year's dates.
+template <typename Convert>
+void over_dates(benchmark::State& state, Convert convert) {
     const auto dates = one_year_of_dates();
     std::size_t i = 0;
     for (auto _ : state) {
-        const auto& d = dates[i];
+        convert(dates[i]);
         i = i + 1 == dates.size() ? 0 : i + 1;
-        benchmark::DoNotOptimize(tarnvel::nanakshahi_fields(d.year, d.month, d.day));
     }
+}
+
+void BM_Fields(benchmark::State& state) {
+    over_dates(state, [](const tarnvel::CivilDate& d) {
+        benchmark::DoNotOptimize(tarnvel::nanakshahi_fields(d.year, d.month, d.day));
+    });
 }
 BENCHMARK(BM_Fields);
 
 // The record a running calendar rewrites: its strings keep their storage.
 void BM_WholeRecord(benchmark::State& state) {
-    const auto dates = one_year_of_dates();
     tarnvel::DateRecord r;
-    std::size_t i = 0;
-    for (auto _ : state) {
-        const auto& d = dates[i];
-        i = i + 1 == dates.size() ? 0 : i + 1;
+    over_dates(state, [&r](const tarnvel::CivilDate& d) {
         tarnvel::convert_date(d.year, d.month, d.day, r);
         benchmark::DoNotOptimize(r.NanakshahiDate_Gurmukhi.data());
-    }
+    });
 }
 BENCHMARK(BM_WholeRecord);
 
 // A fresh record each time, allocations included.
 void BM_FreshRecord(benchmark::State& state) {
-    const auto dates = one_year_of_dates();
-    std::size_t i = 0;
-    for (auto _ : state) {
-        const auto& d = dates[i];
-        i = i + 1 == dates.size() ? 0 : i + 1;
+    over_dates(state, [](const tarnvel::CivilDate& d) {
         benchmark::DoNotOptimize(tarnvel::convert_date(d.year, d.month, d.day));
-    }
+    });
 }
 BENCHMARK(BM_FreshRecord);
 
