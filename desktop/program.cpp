@@ -10,7 +10,6 @@
 #include "desktop/module_tray_icon.h"
 #include "platform/os/autostart.h"
 #include "platform/os/ini_store.h"
-#include "platform/os/program_identity.h"
 #include "platform/single_instance.h"
 #include "strip/drop_window_content.h"
 #include "strip/module.h"
@@ -121,9 +120,8 @@ int RunProgram(platform::Application& app) {
     }
     platform::os::IniStore settings;
     platform::os::AutostartRegistry registry;
-    const platform::os::RunningProgram program;
-    Program calendar({app.world(), settings, registry, program, app.notify_icon(), app.window_messages(),
-                      platform::Application::ProgramFolder(), [&app] { app.Quit(0); }});
+    Program calendar({app.world(), settings, registry, platform::Application::Identity(), app.notify_icon(),
+                      app.window_messages(), platform::Application::ProgramFolder(), [&app] { app.Quit(0); }});
     calendar.Start();
     return app.Run();
 }

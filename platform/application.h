@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/notify_icon.h"
+#include "platform/program.h"
 #include "platform/window_proc.h"
 #include "platform/world.h"
 
@@ -31,6 +32,8 @@ public:
     // The folder that holds the program, and its file name without extension.
     static std::string ProgramFolder();
     static std::string ProgramName();
+    // The same two, as the settings and the log-on entry ask for them.
+    static const ProgramIdentity& Identity();
     // The platform's name ("xcb", "offscreen", "windows", ...).
     static std::string PlatformName();
 

@@ -23,7 +23,6 @@
 #include "platform/fake/fakes.h"
 #include "platform/os/autostart.h"
 #include "platform/os/ini_store.h"
-#include "platform/os/program_identity.h"
 #include "desktop/program.h"
 
 namespace tarnvel::test {
@@ -124,7 +123,7 @@ protected:
     platform::fake::FakeWindowMessages messages;
     platform::os::IniStore settings;
     platform::os::AutostartRegistry registry;
-    platform::os::RunningProgram identity;
+    const platform::ProgramIdentity& identity = platform::Application::Identity();
     std::unique_ptr<Program> prog;
 };
 
