@@ -29,7 +29,7 @@ struct AllWindowsModule {
 
     platform::SettingsStore* settings = nullptr;
     const platform::ProgramIdentity* program = nullptr;
-    platform::MessageBox* message_box = nullptr;
+    platform::MessageDialog* message_box = nullptr;
 };
 
 inline AllWindowsModule Module;

@@ -52,7 +52,7 @@ bool RunAtStartupWanted(platform::SettingsStore& store) {
 }
 
 bool SaveSettings(platform::SettingsStore& store, const platform::ProgramIdentity& program,
-                  platform::MessageBox& message_box) {
+                  platform::MessageDialog& message_box) {
     const std::pair<std::string_view, std::string> values[] = {
         {"Version", std::string(ProgramTitle)},
         {"UpdateRegistry", UpdateRegistryFlag ? "True" : "False"},

@@ -35,6 +35,6 @@ bool RunAtStartupWanted(platform::SettingsStore& store);
 // order. Every write is tried; if any fails, one message names the first failure
 // and its cause, and false is returned. What was stored before stays whole.
 bool SaveSettings(platform::SettingsStore& store, const platform::ProgramIdentity& program,
-                  platform::MessageBox& message_box);
+                  platform::MessageDialog& message_box);
 
 }  // namespace tarnvel

@@ -16,7 +16,7 @@ std::string RunValueData(const std::string& AppPath, const std::string& ExeName)
 }
 
 void UpdateRegistry(const std::string& ExeName, const std::string& AppPath, bool Enable, platform::Registry& registry,
-                    const platform::ProgramIdentity& program, platform::MessageBox& message_box) {
+                    const platform::ProgramIdentity& program, platform::MessageDialog& message_box) {
     const std::string title(ProgramTitle);
     const auto report = [&](long code, const char* what) {
         message_box.Show("Error " + std::to_string(code) + what + "\r\n" + registry.ErrorText(code), title);

@@ -18,6 +18,6 @@ std::string RunValueData(const std::string& AppPath, const std::string& ExeName)
 // write the key is shown in one message with the error code and the system's text
 // for it; the start goes on. The key is closed on every path.
 void UpdateRegistry(const std::string& ExeName, const std::string& AppPath, bool Enable, platform::Registry& registry,
-                    const platform::ProgramIdentity& program, platform::MessageBox& message_box);
+                    const platform::ProgramIdentity& program, platform::MessageDialog& message_box);
 
 }  // namespace tarnvel

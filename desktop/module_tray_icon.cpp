@@ -40,7 +40,7 @@ void RemoveTrayIcon() {
     m.TrayForm = nullptr;
 }
 
-platform::LRESULT_ TrayWindowProc(platform::WindowHandle hWnd, std::uint32_t uMsg, platform::WPARAM_ wParam,
+platform::LRESULT_ TARNVEL_CALLBACK TrayWindowProc(platform::WindowHandle hWnd, std::uint32_t uMsg, platform::WPARAM_ wParam,
                                   platform::LPARAM_ lParam) {
     auto& m = ModuleTrayIcon;
     // Saved before the removal below, which the message still goes through.

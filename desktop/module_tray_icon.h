@@ -47,7 +47,7 @@ inline TrayIconModule ModuleTrayIcon;
 void AddTrayIcon(TrayHost& Form, platform::Menu& Menu);
 void SetTrayTip(std::string_view Text);
 void RemoveTrayIcon();
-platform::LRESULT_ TrayWindowProc(platform::WindowHandle hWnd, std::uint32_t uMsg, platform::WPARAM_ wParam,
+platform::LRESULT_ TARNVEL_CALLBACK TrayWindowProc(platform::WindowHandle hWnd, std::uint32_t uMsg, platform::WPARAM_ wParam,
                                   platform::LPARAM_ lParam);
 
 }  // namespace tarnvel

@@ -13,7 +13,14 @@ using IconHandle = std::uintptr_t;
 using WPARAM_ = std::uintptr_t;
 using LPARAM_ = std::intptr_t;
 using LRESULT_ = std::intptr_t;
-using WndProc = LRESULT_ (*)(WindowHandle hWnd, std::uint32_t uMsg, WPARAM_ wParam, LPARAM_ lParam);
+// Window procedures use the system's calling convention, so that a Windows build installs
+// them as they are (the handle and parameters have the sizes of HWND, WPARAM and LPARAM).
+#if defined(_WIN32) && !defined(_WIN64)
+#define TARNVEL_CALLBACK __stdcall
+#else
+#define TARNVEL_CALLBACK
+#endif
+using WndProc = LRESULT_(TARNVEL_CALLBACK*)(WindowHandle hWnd, std::uint32_t uMsg, WPARAM_ wParam, LPARAM_ lParam);
 
 inline constexpr int GWL_WNDPROC_ = -4;
 inline constexpr std::uint32_t WM_NULL_ = 0x0000;

@@ -54,9 +54,9 @@ public:
     virtual bool OpenUrl(const std::string& url) = 0;
 };
 
-class MessageBox {
+class MessageDialog {
 public:
-    virtual ~MessageBox() = default;
+    virtual ~MessageDialog() = default;
     // A modal message with an OK button; returns when dismissed, false when it could not be shown.
     virtual bool Show(const std::string& text, const std::string& title) = 0;
 };
@@ -83,7 +83,7 @@ struct World {
     const Pointer& pointer;
     const Screen& screen;
     Launcher& launcher;
-    MessageBox& message_box;
+    MessageDialog& message_box;
     const Fonts& fonts;
 };
 

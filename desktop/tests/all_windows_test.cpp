@@ -16,7 +16,7 @@ struct AllWindows : testing::Test {
     bool area = true;
     platform::fake::FakeSettingsStore settings;
     platform::fake::FakeProgram program;
-    platform::fake::FakeMessageBox box;
+    platform::fake::FakeMessageDialog box;
 
     ProgramWindow window(const std::string& name, State& s) {
         return {

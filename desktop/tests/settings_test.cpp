@@ -7,7 +7,7 @@
 namespace tarnvel {
 namespace {
 
-using platform::fake::FakeMessageBox;
+using platform::fake::FakeMessageDialog;
 using platform::fake::FakeProgram;
 using platform::fake::FakeSettingsStore;
 
@@ -31,7 +31,7 @@ TEST(Settings, StoredUpdateRegistryComesBackAtExit) {
         UpdateRegistryFlag = true;  // whatever a previous run left
         LoadSettings(s);
         FakeProgram program;
-        FakeMessageBox box;
+        FakeMessageDialog box;
         EXPECT_TRUE(SaveSettings(s, program, box));
         EXPECT_EQ(s.values[std::make_tuple("Nanakshahi", "Tarnvel", "UpdateRegistry")], c.written);
         EXPECT_TRUE(box.shown.empty());
@@ -60,7 +60,7 @@ TEST(Settings, ExitWritesTheFourValuesInOrder) {
     LoadSettings(s);
     FakeProgram program;
     program.folder = "/home/me/My Apps";
-    FakeMessageBox box;
+    FakeMessageDialog box;
     s.log.clear();
     EXPECT_TRUE(SaveSettings(s, program, box));
     EXPECT_EQ(s.log, (std::vector<std::string>{"save Version=Tarnvel 1.0", "save UpdateRegistry=False",
@@ -71,7 +71,7 @@ TEST(Settings, AFailedSaveIsReportedOnceAndTheRestIsStillTried) {
     FakeSettingsStore s;
     s.failing_keys = {"UpdateRegistry", "Run_Startup"};
     FakeProgram program;
-    FakeMessageBox box;
+    FakeMessageDialog box;
     EXPECT_FALSE(SaveSettings(s, program, box));
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(box.shown[0].text, "disk full saving UpdateRegistry");

@@ -7,7 +7,7 @@
 namespace tarnvel {
 namespace {
 
-using platform::fake::FakeMessageBox;
+using platform::fake::FakeMessageDialog;
 using platform::fake::FakeProgram;
 using platform::fake::FakeRegistry;
 
@@ -17,7 +17,7 @@ const std::string kCreate =
 struct Start {
     FakeRegistry registry;
     FakeProgram program;
-    FakeMessageBox box;
+    FakeMessageDialog box;
     void update(bool enable) { UpdateRegistry(program.name, program.folder, enable, registry, program, box); }
 };
 

@@ -76,7 +76,7 @@ public:
     static constexpr LRESULT_ DefaultResult = 77;
     std::map<WindowHandle, WndProc> procs;
     std::vector<std::string> log;  // calls in order, with their arguments
-    static LRESULT_ DefaultProc(WindowHandle, std::uint32_t, WPARAM_, LPARAM_) { return DefaultResult; }
+    static LRESULT_ TARNVEL_CALLBACK DefaultProc(WindowHandle, std::uint32_t, WPARAM_, LPARAM_) { return DefaultResult; }
 
     WndProc SetWindowLongA(WindowHandle hWnd, int index, WndProc proc) override;
     LRESULT_ CallWindowProcA(WndProc prev, WindowHandle hWnd, std::uint32_t uMsg, WPARAM_ wParam,

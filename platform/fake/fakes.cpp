@@ -31,7 +31,7 @@ bool FakeLauncher::OpenUrl(const std::string& url) {
     return true;
 }
 
-bool FakeMessageBox::Show(const std::string& text, const std::string& title) {
+bool FakeMessageDialog::Show(const std::string& text, const std::string& title) {
     shown.push_back({text, title});
     return true;
 }

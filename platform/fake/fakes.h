@@ -56,7 +56,7 @@ public:
     bool OpenUrl(const std::string& url) override;
 };
 
-class FakeMessageBox final : public MessageBox {
+class FakeMessageDialog final : public MessageDialog {
 public:
     struct Shown {
         std::string text;
@@ -80,7 +80,7 @@ struct FakeWorld {
     FakePointer pointer;
     FakeScreen screen;
     FakeLauncher launcher;
-    FakeMessageBox message_box;
+    FakeMessageDialog message_box;
     FakeFonts fonts;
     World world() { return World{clock, pointer, screen, launcher, message_box, fonts}; }
 };

@@ -67,7 +67,7 @@ bool SystemLauncher::OpenUrl(const std::string& url) {
     return QDesktopServices::openUrl(QUrl(ToQString(url), QUrl::StrictMode));
 }
 
-bool SystemMessageBox::Show(const std::string& text, const std::string& title) {
+bool SystemMessageDialog::Show(const std::string& text, const std::string& title) {
     QMessageBox::information(nullptr, ToQString(title), ToQString(text), QMessageBox::Ok);
     return true;
 }

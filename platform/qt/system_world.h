@@ -38,7 +38,7 @@ public:
     bool OpenUrl(const std::string& url) override;
 };
 
-class SystemMessageBox final : public MessageBox {
+class SystemMessageDialog final : public MessageDialog {
 public:
     bool Show(const std::string& text, const std::string& title) override;
 };
@@ -53,7 +53,7 @@ struct SystemWorld {
     SystemPointer pointer;
     SystemScreen screen;
     SystemLauncher launcher;
-    SystemMessageBox message_box;
+    SystemMessageDialog message_box;
     SystemFonts fonts;
     World world() { return World{clock, pointer, screen, launcher, message_box, fonts}; }
 };

@@ -11,7 +11,7 @@ namespace {
 
 // The window manager has already done what a minimise or restore asks by the time
 // the message arrives, so the first procedure of every window has nothing to add.
-LRESULT_ DefaultWindowProc(WindowHandle, std::uint32_t, WPARAM_, LPARAM_) { return 0; }
+LRESULT_ TARNVEL_CALLBACK DefaultWindowProc(WindowHandle, std::uint32_t, WPARAM_, LPARAM_) { return 0; }
 
 struct Entry {
     Window* window;

@@ -41,11 +41,11 @@ TEST(FakeWorld, LauncherStartsOnlyExistingProgramsAndRecordsThem) {
     EXPECT_EQ(l.attempts, 3);
 }
 
-TEST(FakeWorld, FontsAndMessageBoxes) {
+TEST(FakeWorld, FontsAndMessageDialoges) {
     FakeFonts f;
     EXPECT_TRUE(f.Installed("Arial"));
     EXPECT_FALSE(f.Installed("GurbaniLipi"));
-    FakeMessageBox m;
+    FakeMessageDialog m;
     EXPECT_TRUE(m.Show("text", "title"));
     ASSERT_EQ(m.shown.size(), 1u);
     EXPECT_EQ(m.shown[0].title, "title");
