@@ -12,8 +12,18 @@ namespace {
 LoadResult failure(LoadError error, const std::filesystem::path& path) {
     LoadResult r;
     r.error = error;
-    r.message = path.string() + ": " + std::string(describe(error));
+    // UTF-8 on every system: on Windows path.string() would be the ANSI code page's.
+    const std::u8string name = path.u8string();
+    r.message = std::string(name.begin(), name.end()) + ": " + std::string(describe(error));
     return r;
+}
+
+std::FILE* open_for_reading(const std::filesystem::path& path) {
+#ifdef _WIN32
+    return _wfopen(path.c_str(), L"rb");
+#else
+    return std::fopen(path.c_str(), "rb");
+#endif
 }
 
 }  // namespace
@@ -38,8 +48,7 @@ LoadResult load_file(const std::filesystem::path& path) {
     const std::uintmax_t size = std::filesystem::file_size(path, ec);
     if (!ec && size > kMaxDocumentBytes) return failure(LoadError::TooLarge, path);
 
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                                &std::fclose);
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(open_for_reading(path), &std::fclose);
     if (!file) return failure(LoadError::Unreadable, path);
     // Counted while reading rather than trusting the size reported beforehand: the file may be a
     // pipe or may grow. Reading stops one byte past the limit.
