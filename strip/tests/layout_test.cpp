@@ -209,6 +209,10 @@ TEST(GurmukhiFace, ShowsGurmukhiNeverTheKeyboardLetters) {
         {{"GurbaniLipi", "Noto Sans Gurmukhi"}, "GurbaniLipi", false},
         {{"Noto Sans Gurmukhi", "Lohit Gurmukhi"}, "Noto Sans Gurmukhi", true},
         {{"Lohit Gurmukhi"}, "Lohit Gurmukhi", true},
+        {{"Lohit Gurmukhi", "Nirmala UI"}, "Lohit Gurmukhi", true},
+        // A Windows desktop: the font it ships, the newer one first.
+        {{"Arial", "Raavi", "Nirmala UI"}, "Nirmala UI", true},
+        {{"Raavi"}, "Raavi", true},
         {{}, "Noto Sans Gurmukhi", true},
     };
     for (const auto& k : cases) {
