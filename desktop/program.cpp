@@ -8,9 +8,8 @@
 #include "desktop/module_registry.h"
 #include "desktop/module_startup.h"
 #include "desktop/module_tray_icon.h"
-#include "platform/os/autostart.h"
-#include "platform/os/ini_store.h"
 #include "platform/single_instance.h"
+#include "platform/stores.h"
 #include "strip/drop_window_content.h"
 #include "strip/module.h"
 
@@ -118,9 +117,9 @@ int RunProgram(platform::Application& app) {
         std::fprintf(stderr, "tarnvel: another calendar is running but does not answer\n");
         return 1;
     }
-    platform::os::IniStore settings;
-    platform::os::AutostartRegistry registry;
-    Program calendar({app.world(), settings, registry, platform::Application::Identity(), app.notify_icon(),
+    const auto settings = platform::UserSettings();
+    const auto registry = platform::LogonRegistry();
+    Program calendar({app.world(), *settings, *registry, platform::Application::Identity(), app.notify_icon(),
                       app.window_messages(), platform::Application::ProgramFolder(), [&app] { app.Quit(0); }});
     calendar.Start();
     return app.Run();

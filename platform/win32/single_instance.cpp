@@ -1,0 +1,127 @@
+// One calendar per user on Windows: a named mutex held while the first start runs, and a
+// hidden window of the first start that a later start asks to come forward.
+//
+// The mutex lives in the session's namespace ("Local\"), which belongs to the one user
+// logged on in that session. A mutex whose holder ended without releasing it (a crash) is
+// abandoned while another process still holds a handle to it; the next claim then owns it
+// at once (WAIT_ABANDONED) and takes over.
+
+#include "platform/single_instance.h"
+
+#include <windows.h>
+
+#include "platform/win32/convert.h"
+
+namespace tarnvel::platform {
+namespace {
+
+constexpr const wchar_t* kWindowClass = L"TarnvelInstance";
+// The window proves it is the first start's by answering the request with this.
+constexpr LRESULT kCameForward = 0x7A4E;
+
+struct Names {
+    std::wstring mutex;
+    std::wstring window;   // the hidden window's title: the class is shared by every claim name
+    std::wstring message;  // the registered request
+};
+
+Names names_of(const std::string& name) {
+    const std::wstring w = win32::Wide(name);
+    return {L"Local\\" + w + L"-instance", L"Tarnvel instance " + w, L"TarnvelComeForward-" + w};
+}
+
+struct Receiver {
+    UINT request = 0;
+    std::function<void()> on_second_start;
+};
+
+LRESULT CALLBACK ReceiverProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lp);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    const auto* r = reinterpret_cast<const Receiver*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (r && r->request != 0 && msg == r->request) {
+        if (r->on_second_start) r->on_second_start();
+        return kCameForward;
+    }
+    return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+// Asks the first start's window to come forward; false when there is none yet or it did not answer.
+bool ask_to_come_forward(const Names& n, UINT request) {
+    // A hidden top-level window rather than a message-only one, which FindWindow does not see.
+    const HWND first = FindWindowW(kWindowClass, n.window.c_str());
+    if (!first) return false;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(first, &pid);
+    AllowSetForegroundWindow(pid);  // the first start may then bring its windows to the front
+    DWORD_PTR answer = 0;
+    return SendMessageTimeoutW(first, request, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer) != 0 &&
+           answer == static_cast<DWORD_PTR>(kCameForward);
+}
+
+bool owned(DWORD wait) { return wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED; }
+
+}  // namespace
+
+struct SingleInstance::Impl {
+    HANDLE mutex = nullptr;
+    HWND window = nullptr;
+    Receiver receiver;
+    ~Impl() {
+        if (window) DestroyWindow(window);
+        if (mutex) {
+            ReleaseMutex(mutex);
+            CloseHandle(mutex);
+        }
+    }
+};
+
+SingleInstance::SingleInstance() : impl_(std::make_unique<Impl>()) {}
+SingleInstance::~SingleInstance() = default;
+
+std::unique_ptr<SingleInstance> SingleInstance::Claim(const std::string& name, std::function<void()> on_second_start,
+                                                      Outcome& outcome) {
+    const Names n = names_of(name);
+    const UINT request = RegisterWindowMessageW(n.message.c_str());
+    const HANDLE mutex = CreateMutexW(nullptr, FALSE, n.mutex.c_str());
+    if (!mutex) {
+        outcome = Outcome::NoAnswer;
+        return nullptr;
+    }
+    // The first process to own the mutex is the first start; a holder that is starting up may
+    // not have its window yet, so a later start keeps asking for a few seconds.
+    bool mine = owned(WaitForSingleObject(mutex, 0));
+    for (int i = 0; !mine && i < 50; ++i) {
+        if (ask_to_come_forward(n, request)) {
+            CloseHandle(mutex);
+            outcome = Outcome::Forwarded;
+            return nullptr;
+        }
+        mine = owned(WaitForSingleObject(mutex, 100));  // the holder ended meanwhile
+    }
+    if (!mine) {
+        CloseHandle(mutex);
+        outcome = Outcome::NoAnswer;
+        return nullptr;
+    }
+
+    std::unique_ptr<SingleInstance> claim(new SingleInstance);
+    Impl& d = *claim->impl_;
+    d.mutex = mutex;
+    d.receiver = {request, std::move(on_second_start)};
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW c{};
+    c.cbSize = sizeof c;
+    c.lpfnWndProc = &ReceiverProc;
+    c.hInstance = instance;
+    c.lpszClassName = kWindowClass;
+    RegisterClassExW(&c);  // fails harmlessly when registered by an earlier claim
+    d.window = CreateWindowExW(WS_EX_TOOLWINDOW, kWindowClass, n.window.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr,
+                               nullptr, instance, &d.receiver);
+    outcome = Outcome::First;
+    return claim;
+}
+
+}  // namespace tarnvel::platform
