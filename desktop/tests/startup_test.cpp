@@ -14,6 +14,19 @@ using platform::fake::FakeRegistry;
 const std::string kCreate =
     "create 2147483649 Software\\Microsoft\\Windows\\CurrentVersion\\Run 0 0 0 131078";
 
+// A program folder and the Run value's text in the platform's own form.
+#ifdef _WIN32
+const std::string kFolder = "C:\\Apps";
+const std::string kCalData = "C:\\Apps\\cal.exe";
+const std::string kCalSet = "set 42 cal 0 1 16";
+const std::string kTarnvelSet = "set 42 tarnvel 0 1 20";  // C:\Apps\tarnvel.exe and its NUL
+#else
+const std::string kFolder = "/Apps";
+const std::string kCalData = "/Apps/cal";
+const std::string kCalSet = "set 42 cal 0 1 10";
+const std::string kTarnvelSet = "set 42 tarnvel 0 1 14";  // /Apps/tarnvel and its NUL
+#endif
+
 struct Start {
     FakeRegistry registry;
     FakeProgram program;
@@ -23,11 +36,11 @@ struct Start {
 
 TEST(Startup, EnableWritesThePathWithItsNul) {
     Start r;
-    r.program.folder = "/Apps";
+    r.program.folder = kFolder;
     r.program.name = "cal";
     r.update(true);
-    EXPECT_EQ(r.registry.calls, (std::vector<std::string>{kCreate, "set 42 cal 0 1 10", "close 42"}));
-    EXPECT_EQ(r.registry.values["cal"], std::string("/Apps/cal") + '\0');
+    EXPECT_EQ(r.registry.calls, (std::vector<std::string>{kCreate, kCalSet, "close 42"}));
+    EXPECT_EQ(r.registry.values["cal"], kCalData + '\0');
     EXPECT_TRUE(r.box.shown.empty());
 }
 
@@ -58,12 +71,13 @@ TEST(Startup, FailuresShowTheCodeAndTheSystemsTextAndTheKeyIsClosed) {
         std::string message;
     } const cases[] = {
         {5, 0, false, {kCreate}, "Error 5 opening key\r\nsystem text for 5"},
-        {0, 28, false, {kCreate, "set 42 tarnvel 0 1 21", "close 42"}, "Error 28 setting key\r\nsystem text for 28"},
-        {0, 0, true, {kCreate, "set 42 tarnvel 0 1 21", "close 42"}, "0 Out of memory"},
+        {0, 28, false, {kCreate, kTarnvelSet, "close 42"}, "Error 28 setting key\r\nsystem text for 28"},
+        {0, 0, true, {kCreate, kTarnvelSet, "close 42"}, "0 Out of memory"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
         Start r;
+        r.program.folder = kFolder;
         r.registry.create_result = c.create;
         r.registry.set_result = c.set;
         r.registry.throw_on_set = c.throws;
