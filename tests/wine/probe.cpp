@@ -1,0 +1,119 @@
+// Drives the built calendar from outside, as a user and the desktop would, and prints what it
+// saw as key=value lines for tests/wine/program_test:
+//   tarnvel_probe PROGRAM.exe
+// Starts the program, waits for its strip window (class TarnvelWindow) to be visible and to
+// stay in place, starts it a second time (that start must end at once without a window of
+// its own), then opens the notification icon's menu the way the shell does (the icon's
+// callback message with WM_RBUTTONUP) and chooses "E&xit" by its access key.
+
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr UINT kTrayCallback = 2025;  // desktop/tray_icon_data.h
+
+struct Search {
+    DWORD pid;
+    const wchar_t* cls;
+    HWND found;
+};
+
+BOOL CALLBACK Visit(HWND h, LPARAM lp) {
+    auto* s = reinterpret_cast<Search*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(h, &pid);
+    wchar_t cls[64] = {};
+    GetClassNameW(h, cls, 64);
+    if (pid == s->pid && IsWindowVisible(h) && std::wstring(cls) == s->cls) {
+        s->found = h;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND VisibleWindow(DWORD pid, const wchar_t* cls) {
+    Search s{pid, cls, nullptr};
+    EnumWindows(&Visit, reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
+
+template <class F>
+bool WaitFor(F done, int ms) {
+    const auto end = Clock::now() + std::chrono::milliseconds(ms);
+    while (!done()) {
+        if (Clock::now() > end) return false;
+        Sleep(10);
+    }
+    return true;
+}
+
+bool Start(const std::wstring& program, PROCESS_INFORMATION& pi) {
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    std::wstring command = L"\"" + program + L"\"";
+    return CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi) !=
+           FALSE;
+}
+
+int Fail(const char* what) {
+    std::printf("error=%s\n", what);
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) return Fail("usage: tarnvel_probe PROGRAM.exe");
+    const std::string arg = argv[1];
+    const std::wstring program(arg.begin(), arg.end());
+
+    PROCESS_INFORMATION first{};
+    const auto started = Clock::now();
+    if (!Start(program, first)) return Fail("the program did not start");
+    HWND strip = nullptr;
+    if (!WaitFor([&] { return (strip = VisibleWindow(first.dwProcessId, L"TarnvelWindow")) != nullptr; }, 60000))
+        return Fail("no visible strip window within 60 s");
+    const auto shown = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - started).count();
+    std::printf("startup_ms=%lld\n", static_cast<long long>(shown));
+
+    // The strip may still be moving into place: take its place once it held for half a second.
+    RECT r{}, last{};
+    GetWindowRect(strip, &last);
+    for (int still = 0, i = 0; still < 50 && i < 1000; ++i) {
+        Sleep(10);
+        GetWindowRect(strip, &r);
+        still = EqualRect(&r, &last) ? still + 1 : 0;
+        last = r;
+    }
+    std::printf("strip=%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+    std::printf("screen=%d %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    std::fflush(stdout);
+
+    PROCESS_INFORMATION second{};
+    if (!Start(program, second)) return Fail("the second start did not start");
+    const bool second_ended = WaitForSingleObject(second.hProcess, 20000) == WAIT_OBJECT_0;
+    DWORD second_status = 259;
+    GetExitCodeProcess(second.hProcess, &second_status);
+    std::printf("second_start=%s status %lu\n", second_ended ? "ended" : "still running", second_status);
+    std::printf("strips=%d\n", VisibleWindow(first.dwProcessId, L"TarnvelWindow") ? 1 : 0);
+    if (!second_ended) TerminateProcess(second.hProcess, 1);
+    std::fflush(stdout);
+
+    // The shell tells the strip of a right click on its icon; the menu then runs its own loop
+    // on the program's thread, which takes keyboard messages from that thread's queue.
+    PostMessageW(strip, kTrayCallback, 0, WM_RBUTTONUP);
+    const bool menu = WaitFor([&] { return VisibleWindow(first.dwProcessId, L"#32768") != nullptr; }, 10000);
+    std::printf("menu=%s\n", menu ? "open" : "not seen");
+    PostMessageW(strip, WM_CHAR, 'x', 0);
+    const bool ended = WaitForSingleObject(first.hProcess, 20000) == WAIT_OBJECT_0;
+    DWORD status = 259;
+    GetExitCodeProcess(first.hProcess, &status);
+    std::printf("exit=%s status %lu\n", ended ? "ended" : "still running", status);
+    if (!ended) TerminateProcess(first.hProcess, 1);
+    return 0;
+}
