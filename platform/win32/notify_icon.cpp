@@ -42,10 +42,11 @@ public:
         return ::Shell_NotifyIconA(message, &n) != FALSE;
     }
 
-    // The desktop's taskbar, which holds the notification area. Wine's explorer creates a
-    // Shell_TrayWnd window in every prefix, with or without a virtual desktop: icons then
-    // dock into the X desktop's tray where one runs, and otherwise into a small window of
-    // Wine's own, so under Wine the area always counts as available.
+    // The desktop's taskbar, which holds the notification area. Under Wine (8.0) explorer.exe
+    // creates a Shell_TrayWnd window in every prefix, with or without a virtual desktop, so
+    // the area always counts as available: icons dock into the X desktop's tray where one
+    // runs, and otherwise show in a small top-level window "Wine System Tray" (160 x 20 at
+    // the screen's top-left under a bare Xvfb), where they can be clicked as well.
     bool AreaAvailable() const override { return FindWindowW(L"Shell_TrayWnd", nullptr) != nullptr; }
 
 private:
