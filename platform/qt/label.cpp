@@ -30,15 +30,17 @@ protected:
 
 }  // namespace
 
-struct Label::Impl {
-    Window* parent = nullptr;
-    QPointer<LabelWidget> w;
+struct Label::Impl final : Window::Impl::Control {
+    Label* owner = nullptr;
+    Window* parent = nullptr;  // null once the window is gone
+    QPointer<LabelWidget> w;   // null until the window is first shown
     double left = 0, top = 0, width = 0, height = 0;
     std::string caption, tooltip;
     Font font;
     Colour fore = 0;
     Alignment align = Alignment::Left;
     bool visible = true;
+    bool transparent = true;
     bool autosize = false;
     Anchor anchor = Anchor::Left;
     double anchor_x = 0;  // twips: the kept left edge, right edge or centre
@@ -62,9 +64,11 @@ struct Label::Impl {
             case Anchor::Centre: anchor_x = left + width / 2; break;
         }
     }
+    // Sizes to the text even before the widget exists: the size is part of the layout.
     void Apply() {
-        if (!w) return;
+        if (!parent) return;
         Fit();
+        if (!w) return;
         const TwipsPerPixel f = parent->Factors();
         w->setFont(qt::ToQFont(font));
         QPalette p = w->palette();
@@ -79,18 +83,26 @@ struct Label::Impl {
                        TwipsToPixels(height, f.y));
         w->setVisible(visible);
     }
+
+    void CreateWidget(QWidget* client) override {
+        w = new LabelWidget(owner, client);
+        w->setAutoFillBackground(!transparent);
+        Apply();
+    }
+    void Orphan() override { parent = nullptr; }
 };
 
 Label::Label(Window& parent) : impl_(std::make_unique<Impl>()) {
+    impl_->owner = this;
     impl_->parent = &parent;
     impl_->font = parent.GetFont();
-    impl_->w = new LabelWidget(this, parent.impl().client);
-    impl_->w->setAutoFillBackground(false);
     impl_->Apply();
+    parent.impl().Adopt(impl_.get());
 }
 
 Label::~Label() {
     if (impl_->w) delete impl_->w.data();
+    if (impl_->parent) impl_->parent->impl().Release(impl_.get());
 }
 
 void Label::Move(double left, double top, double width, double height) {
@@ -160,8 +172,8 @@ void Label::SetAlignment(Alignment a) {
 Alignment Label::GetAlignment() const { return impl_->align; }
 
 void Label::SetTransparent(bool t) {
-    if (!impl_->w) return;
-    impl_->w->setAutoFillBackground(!t);
+    impl_->transparent = t;
+    if (impl_->w) impl_->w->setAutoFillBackground(!t);
 }
 
 void Label::SetAutoSize(bool on, Anchor anchor) {

@@ -1,6 +1,7 @@
 #include "platform/picture.h"
 
 #include <QMouseEvent>
+#include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
@@ -34,11 +35,18 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override { qt::DeliverMove(owner->mouse.move, e); }
 };
 
+QString PicturePath(std::string_view name) {
+    return QStringLiteral(":/assets/") + qt::ToQString(name) + QStringLiteral(".png");
+}
+
 }  // namespace
 
-struct Picture::Impl {
-    Window* parent = nullptr;
-    QPointer<PictureWidget> w;
+struct Picture::Impl final : Window::Impl::Control {
+    Picture* owner = nullptr;
+    Window* parent = nullptr;    // null once the window is gone
+    QPointer<PictureWidget> w;   // null until the window is first shown
+    std::string name;            // empty: no picture
+    PixelSize size;
     double left = 0, top = 0, width = 0, height = 0;
     bool visible = true;
     bool stretch = false;
@@ -50,30 +58,51 @@ struct Picture::Impl {
         w->setGeometry(TwipsToPixels(left, f.x), TwipsToPixels(top, f.y), TwipsToPixels(width, f.x),
                        TwipsToPixels(height, f.y));
     }
+
+    // The picture is decoded only for a widget that shows it.
+    void CreateWidget(QWidget* client) override {
+        w = new PictureWidget(owner, client);
+        if (!name.empty()) w->pixmap = QPixmap(PicturePath(name));
+        w->stretch = stretch;
+        w->setToolTip(qt::ToQString(tooltip));
+        Place();
+        w->setVisible(visible);
+    }
+    void Orphan() override { parent = nullptr; }
 };
 
 Picture::Picture(Window& parent) : impl_(std::make_unique<Impl>()) {
+    impl_->owner = this;
     impl_->parent = &parent;
-    impl_->w = new PictureWidget(this, parent.impl().client);
-    impl_->w->show();
+    parent.impl().Adopt(impl_.get());
 }
 
 Picture::~Picture() {
     if (impl_->w) delete impl_->w.data();
+    if (impl_->parent) impl_->parent->impl().Release(impl_.get());
 }
 
 bool Picture::SetPicture(std::string_view name) {
-    if (!impl_->w) return false;
-    QPixmap p(QStringLiteral(":/assets/") + qt::ToQString(name) + QStringLiteral(".png"));
-    impl_->w->pixmap = p;
-    impl_->w->update();
-    return !p.isNull();
+    Impl& d = *impl_;
+    if (!d.parent) return false;
+    if (d.w) {
+        const QPixmap p(PicturePath(name));
+        d.w->pixmap = p;
+        d.w->update();
+        d.size = {p.width(), p.height()};
+    } else {
+        // Only the header is read until the picture is shown.
+        QImageReader reader(PicturePath(name));
+        const QSize s = reader.canRead() ? reader.size() : QSize();
+        d.size = s.isValid() ? PixelSize{s.width(), s.height()} : PixelSize{};
+    }
+    const bool found = d.size.width > 0 && d.size.height > 0;
+    d.name = found ? std::string(name) : std::string();
+    if (!found) d.size = {};
+    return found;
 }
 
-PixelSize Picture::PictureSize() const {
-    if (!impl_->w || impl_->w->pixmap.isNull()) return {};
-    return {impl_->w->pixmap.width(), impl_->w->pixmap.height()};
-}
+PixelSize Picture::PictureSize() const { return impl_->size; }
 
 void Picture::Move(double left, double top, double width, double height) {
     impl_->left = left;
@@ -109,6 +138,7 @@ void Picture::SetToolTip(std::string_view text) {
 const std::string& Picture::ToolTip() const { return impl_->tooltip; }
 
 void Picture::BringToFront() {
+    if (impl_->parent) impl_->parent->impl().Raise(impl_.get());
     if (impl_->w) impl_->w->raise();
 }
 

@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <algorithm>
 #include <filesystem>
@@ -79,15 +80,19 @@ QTextBlockFormat BlockFormat(const richtext::ParaFormat& p) {
 
 }  // namespace
 
-struct RichTextBox::Impl {
-    Window* parent = nullptr;
-    QPointer<RichTextWidget> w;
+struct RichTextBox::Impl final : Window::Impl::Control {
+    RichTextBox* owner = nullptr;
+    Window* parent = nullptr;     // null once the window is gone
+    QPointer<RichTextWidget> w;   // null until the window is first shown
     richtext::Document doc;
     std::int64_t sel_start = 0, sel_length = 0;
     double left = 0, top = 0, width = 0, height = 0;
     bool visible = true;
     Colour back = 0x00FFFFFF;
-    bool converted = false;
+    // Whether the view shows converted Gurmukhi; known once the document has been laid
+    // into a view (the widget's, or a passing one while there is no widget).
+    mutable bool converted = false;
+    mutable bool rendered = false;
 
     void Place() {
         if (!w) return;
@@ -114,12 +119,12 @@ struct RichTextBox::Impl {
         return q;
     }
 
-    // Rebuilds the view from the document, paragraph by paragraph and run by run.
-    void Render() {
+    // Lays the document into `view`, paragraph by paragraph and run by run.
+    void RenderInto(QTextDocument& view) const {
         converted = false;
-        if (!w) return;
-        w->clear();
-        QTextCursor cur(w->document());
+        rendered = true;
+        view.clear();
+        QTextCursor cur(&view);
         bool first = true;
         std::size_t run = 0;
         for (const richtext::Paragraph& p : doc.paragraphs) {
@@ -151,7 +156,24 @@ struct RichTextBox::Impl {
                 cur.insertText(LineBreaks(shown), fmt);
             }
         }
+    }
+
+    // Rebuilds the view from the document; without a widget that waits until there is one.
+    void Render() {
+        rendered = false;
+        converted = false;
+        if (!w) return;
+        w->clear();
+        RenderInto(*w->document());
         ScrollToTop();
+    }
+
+    // The text as a view shows it, laying out a passing view while there is no widget.
+    QString ViewText() const {
+        if (w) return w->document()->toPlainText();
+        QTextDocument view;
+        RenderInto(view);
+        return view.toPlainText();
     }
 
     void ScrollToTop() {
@@ -162,18 +184,37 @@ struct RichTextBox::Impl {
         w->verticalScrollBar()->setValue(0);
     }
 
+    void ApplyBackColor() {
+        if (!w) return;
+        QPalette p = w->palette();
+        p.setColor(QPalette::Base, qt::ToQColor(back));
+        w->setPalette(p);
+    }
+
+    void CreateWidget(QWidget* client) override {
+        w = new RichTextWidget(owner, client);
+        ApplyBackColor();
+        Place();
+        Render();
+        w->setVisible(visible);
+    }
+    void Orphan() override { parent = nullptr; }
+    void Focus() override {
+        if (w) w->setFocus(Qt::MouseFocusReason);
+    }
+
     std::int64_t TextLength() const { return static_cast<std::int64_t>(doc.text.size()); }
 };
 
 RichTextBox::RichTextBox(Window& parent) : impl_(std::make_unique<Impl>()) {
+    impl_->owner = this;
     impl_->parent = &parent;
-    impl_->w = new RichTextWidget(this, parent.impl().client);
-    impl_->w->show();
-    SetBackColor(impl_->back);
+    parent.impl().Adopt(impl_.get());
 }
 
 RichTextBox::~RichTextBox() {
     if (impl_->w) delete impl_->w.data();
+    if (impl_->parent) impl_->parent->impl().Release(impl_.get());
 }
 
 bool RichTextBox::LoadFile(const std::string& path, std::string* why) {
@@ -255,6 +296,7 @@ double RichTextBox::Height() const { return impl_->height; }
 
 void RichTextBox::SetVisible(bool v) {
     impl_->visible = v;
+    if (v && impl_->parent) impl_->parent->impl().Raise(impl_.get());
     if (impl_->w) {
         impl_->w->setVisible(v);
         if (v) impl_->w->raise();
@@ -264,23 +306,29 @@ bool RichTextBox::Visible() const { return impl_->visible; }
 
 void RichTextBox::SetBackColor(Colour c) {
     impl_->back = c;
-    if (!impl_->w) return;
-    QPalette p = impl_->w->palette();
-    p.setColor(QPalette::Base, qt::ToQColor(c));
-    impl_->w->setPalette(p);
+    impl_->ApplyBackColor();
 }
 Colour RichTextBox::BackColor() const { return impl_->back; }
 
 void RichTextBox::SetFocus() {
-    if (impl_->w) impl_->w->setFocus(Qt::MouseFocusReason);
+    if (impl_->w)
+        impl_->w->setFocus(Qt::MouseFocusReason);
+    else if (impl_->parent)
+        impl_->parent->impl().focus = impl_.get();
 }
-bool RichTextBox::HasFocus() const { return impl_->w && impl_->w->window()->focusWidget() == impl_->w; }
+bool RichTextBox::HasFocus() const {
+    if (impl_->w) return impl_->w->window()->focusWidget() == impl_->w;
+    return impl_->parent && impl_->parent->impl().focus == impl_.get();
+}
 
-bool RichTextBox::ShowsConvertedGurmukhi() const { return impl_->converted; }
+bool RichTextBox::ShowsConvertedGurmukhi() const {
+    if (!impl_->rendered && impl_->parent) impl_->ViewText();
+    return impl_->converted;
+}
 
 std::string RichTextBox::ShownText() const {
-    if (!impl_->w) return {};
-    QString s = impl_->w->document()->toPlainText();
+    if (!impl_->parent) return {};
+    QString s = impl_->ViewText();
     s.replace(QChar::LineSeparator, QChar('\n'));
     return s.toStdString();
 }

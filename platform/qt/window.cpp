@@ -65,6 +65,7 @@ void Window::Impl::ClientWidget::mouseReleaseEvent(QMouseEvent* e) { qt::Deliver
 void Window::Impl::ClientWidget::mouseMoveEvent(QMouseEvent* e) { qt::DeliverMove(owner->mouse.move, e); }
 
 void Window::Impl::Place() {
+    if (!form) return;
     const int x = TwipsToPixels(left, factors.x);
     const int y = TwipsToPixels(top, factors.y);
     const int w = std::max(TwipsToPixels(width, factors.x), 2);
@@ -74,14 +75,39 @@ void Window::Impl::Place() {
     client->setGeometry(1, 1, w - 2, h - 2);
 }
 
+void Window::Impl::Create() {
+    if (form) return;
+    form = std::make_unique<FormWidget>(owner);
+    client = new ClientWidget(owner, form.get());
+    client->setMouseTracking(true);
+    form->setMouseTracking(true);
+    if (top_most) form->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    if (!icon_picture.isNull()) form->setWindowIcon(icon_picture);
+    if (pointer == PointerShape::Hourglass) form->setCursor(Qt::WaitCursor);
+    Place();
+    for (Control* c : controls) c->CreateWidget(client);
+    if (focus) focus->Focus();
+    focus = nullptr;
+}
+
+void Window::Impl::Adopt(Control* c) {
+    controls.push_back(c);
+    if (client) c->CreateWidget(client);
+}
+
+void Window::Impl::Release(Control* c) {
+    std::erase(controls, c);
+    if (focus == c) focus = nullptr;
+}
+
+void Window::Impl::Raise(Control* c) {
+    const auto it = std::find(controls.begin(), controls.end(), c);
+    if (it != controls.end()) std::rotate(it, it + 1, controls.end());
+}
+
 Window::Window() : impl_(std::make_unique<Impl>()) {
     impl_->owner = this;
     impl_->factors = qt::ScreenFactors();
-    impl_->form = std::make_unique<Impl::FormWidget>(this);
-    impl_->client = new Impl::ClientWidget(this, impl_->form.get());
-    impl_->client->setMouseTracking(true);
-    impl_->form->setMouseTracking(true);
-    impl_->Place();
     impl_->handle = qt::RegisterWindow(this);
 }
 
@@ -89,12 +115,16 @@ Window::~Window() {
     // The last message a window's procedure receives.
     qt::Dispatch(impl_->handle, WM_NCDESTROY_, 0, 0);
     qt::ForgetWindow(impl_->handle);
+    for (Impl::Control* c : impl_->controls) c->Orphan();
 }
 
 WindowHandle Window::Handle() const { return impl_->handle; }
 IconHandle Window::Icon() const { return impl_->icon; }
 
-void Window::Minimize() { impl_->form->showMinimized(); }
+void Window::Minimize() {
+    impl_->Create();
+    impl_->form->showMinimized();
+}
 
 double Window::Left() const { return impl_->left; }
 double Window::Top() const { return impl_->top; }
@@ -121,30 +151,35 @@ void Window::SetSize(double width_twips, double height_twips) {
 
 void Window::SetBackColor(Colour c) {
     impl_->back = c;
-    impl_->client->update();
+    if (impl_->client) impl_->client->update();
 }
 Colour Window::BackColor() const { return impl_->back; }
 
 void Window::SetIcon(std::string_view picture) {
     const QString name = qt::ToQString(picture);
     const QIcon icon(QStringLiteral(":/assets/") + name + QStringLiteral(".png"));
-    impl_->form->setWindowIcon(icon);
+    impl_->icon_picture = icon;
+    if (impl_->form) impl_->form->setWindowIcon(icon);
     impl_->icon = qt::RegisterIcon(name, icon);
 }
 
 void Window::Show() {
     const bool first = !impl_->shown_once;
     impl_->shown_once = true;
+    impl_->Create();
     if (impl_->form->windowState() & Qt::WindowMinimized)
         impl_->form->setWindowState(impl_->form->windowState() & ~Qt::WindowMinimized);
     impl_->form->show();
     if (first && on_resize) on_resize();
 }
 
-void Window::Hide() { impl_->form->hide(); }
-bool Window::Visible() const { return impl_->form->isVisible(); }
+void Window::Hide() {
+    if (impl_->form) impl_->form->hide();
+}
+bool Window::Visible() const { return impl_->form && impl_->form->isVisible(); }
 
 WindowState Window::State() const {
+    if (!impl_->form) return WindowState::Normal;
     const auto s = impl_->form->windowState();
     if (s & Qt::WindowMinimized) return WindowState::Minimized;
     if (s & Qt::WindowMaximized) return WindowState::Maximized;
@@ -153,6 +188,7 @@ WindowState Window::State() const {
 
 void Window::SetMousePointer(PointerShape shape) {
     impl_->pointer = shape;
+    if (!impl_->form) return;
     if (shape == PointerShape::Hourglass)
         impl_->form->setCursor(Qt::WaitCursor);
     else
@@ -168,13 +204,13 @@ Colour Window::ForeColor() const { return impl_->fore; }
 void Window::Print(std::string_view line) {
     impl_->printed.push_back({std::string(line), impl_->font, impl_->fore, impl_->current_y});
     impl_->current_y += QFontMetrics(qt::ToQFont(impl_->font)).height();
-    impl_->client->update();
+    if (impl_->client) impl_->client->update();
 }
 
 void Window::Cls() {
     impl_->printed.clear();
     impl_->current_y = 0;
-    impl_->client->update();
+    if (impl_->client) impl_->client->update();
 }
 
 std::vector<std::string> Window::PrintedLines() const {

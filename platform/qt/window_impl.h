@@ -1,6 +1,13 @@
 #pragma once
 // The Qt side of a Window, shared with the controls that live in its client area.
+//
+// A window's widgets, and its controls' widgets with them, are made when the window is
+// first shown (or minimised): until then the window and its controls are only their
+// properties, so a window loaded hidden at start costs neither widgets nor decoded
+// pictures nor laid-out text. The controls are made bottom to top in the order they
+// would have been stacked, so the result is the same as making each widget at once.
 
+#include <QIcon>
 #include <QWidget>
 #include <memory>
 #include <string>
@@ -37,6 +44,20 @@ struct Window::Impl {
         void mouseMoveEvent(QMouseEvent* e) override;
     };
 
+    // A control of the window's client area, as the window sees it.
+    class Control {
+    public:
+        // Makes the control's widget in `client`, with every property set so far.
+        virtual void CreateWidget(QWidget* client) = 0;
+        // The window is being destroyed; its widgets, the control's among them, go with it.
+        virtual void Orphan() = 0;
+        // Gives the made widget the keyboard focus (Window::Impl::focus).
+        virtual void Focus() {}
+
+    protected:
+        ~Control() = default;
+    };
+
     struct PrintedLine {
         std::string text;
         Font font;
@@ -44,11 +65,21 @@ struct Window::Impl {
         int y;  // client pixels
     };
 
+    bool Created() const { return form != nullptr; }
+    // Makes the window's widgets and then its controls', bottom to top; nothing once made.
+    void Create();
     void Place();
+    // A new control goes on top; it gets its widget at once when the window has its own.
+    void Adopt(Control* c);
+    void Release(Control* c);
+    // Puts a control on top of the others; the widget itself is raised by the control.
+    void Raise(Control* c);
 
     Window* owner = nullptr;
-    std::unique_ptr<FormWidget> form;
-    ClientWidget* client = nullptr;  // owned by form
+    std::unique_ptr<FormWidget> form;  // null until created
+    ClientWidget* client = nullptr;    // owned by form
+    std::vector<Control*> controls;    // bottom to top
+    Control* focus = nullptr;          // the focus asked for before the widgets were made
     TwipsPerPixel factors;
     double left = 0, top = 0, width = 0, height = 0;
     Colour back = 0x00FFFFFF;
@@ -57,9 +88,11 @@ struct Window::Impl {
     std::vector<PrintedLine> printed;
     int current_y = 0;
     bool shown_once = false;
+    bool top_most = false;
     PointerShape pointer = PointerShape::Default;
     WindowHandle handle = 0;
     IconHandle icon = 0;
+    QIcon icon_picture;
 };
 
 }  // namespace tarnvel::platform

@@ -89,6 +89,7 @@ bool QtWindowMessages::SetForegroundWindow(WindowHandle hWnd) {
     Window* w = FindWindow(hWnd);
     if (!w) return false;
     QWidget* form = w->impl().form.get();
+    if (!form) return false;  // never shown: nothing to bring forward
     form->raise();
     form->activateWindow();
     return true;

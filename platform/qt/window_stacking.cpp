@@ -5,21 +5,21 @@
 namespace tarnvel::platform {
 
 void SetTopMost(Window& w, bool on) {
-    QWidget* form = w.impl().form.get();
-    if (!form || form->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on) return;
+    Window::Impl& d = w.impl();
+    if (d.top_most == on) return;
+    d.top_most = on;
+    QWidget* form = d.form.get();
+    if (!form) return;  // taken when the window's widgets are made
     // Changing a window flag hides the window; it comes back where and as it was.
     const bool shown = form->isVisible();
     form->setWindowFlag(Qt::WindowStaysOnTopHint, on);
     if (shown) {
-        w.impl().Place();
+        d.Place();
         form->show();
         if (on) form->raise();
     }
 }
 
-bool TopMost(const Window& w) {
-    const QWidget* form = w.impl().form.get();
-    return form && form->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-}
+bool TopMost(const Window& w) { return w.impl().top_most; }
 
 }  // namespace tarnvel::platform

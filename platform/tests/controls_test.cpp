@@ -1,12 +1,18 @@
 // The Qt implementation of windows and controls, on the offscreen platform.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QLabel>
+
 #include "platform/application.h"
 #include "platform/label.h"
 #include "platform/menu.h"
 #include "platform/picture.h"
+#include "platform/qt/window_impl.h"
+#include "platform/rich_text_box.h"
 #include "platform/timer.h"
 #include "platform/window.h"
+#include "platform/window_stacking.h"
 #include "platform/fake/test_application.h"
 
 namespace tarnvel::platform {
@@ -143,6 +149,56 @@ TEST(Picture, ControlsOfADestroyedWindowAreInert) {
     l.SetCaption("x");
     p.SetVisible(false);
     EXPECT_EQ(l.Caption(), "x");
+}
+
+TEST(Window, MakesItsWidgetsWhenFirstShownWithWhatWasSetWhileHidden) {
+    const auto widgets_before = QApplication::allWidgets().size();
+    Window w;
+    w.SetSize(3000, 1500);
+    SetTopMost(w, true);
+    Picture below(w), above(w);
+    Label label(w);
+    RichTextBox text(w), other(w);
+    EXPECT_TRUE(below.SetPicture("close"));
+    below.Move(15, 30, 180, 180);
+    below.BringToFront();  // created first, stacked last
+    label.SetCaption("Chet");
+    label.SetTransparent(false);
+    text.SetPlainText("first\nsecond");
+    other.SetVisible(false);
+    text.SetFocus();
+    // Hidden, nothing is made, yet every property reads back.
+    EXPECT_EQ(QApplication::allWidgets().size(), widgets_before);
+    EXPECT_EQ(below.PictureSize(), (PixelSize{12, 12}));
+    EXPECT_EQ(text.ShownText(), "first\nsecond");
+    EXPECT_TRUE(text.HasFocus());
+    EXPECT_FALSE(other.HasFocus());
+    EXPECT_TRUE(TopMost(w));
+    EXPECT_FALSE(w.Visible());
+
+    w.Show();
+    EXPECT_TRUE(w.Visible());
+    QWidget* form = w.impl().form.get();
+    ASSERT_NE(form, nullptr);
+    EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    // Bottom to top: the second picture, the label, the two texts, then the raised picture.
+    const QObjectList stack = w.impl().client->children();
+    ASSERT_EQ(stack.size(), 5);
+    const auto* shown_label = qobject_cast<QLabel*>(stack[1]);
+    ASSERT_NE(shown_label, nullptr);
+    EXPECT_EQ(shown_label->text(), QStringLiteral("Chet"));
+    EXPECT_TRUE(shown_label->autoFillBackground());
+    const auto* raised = static_cast<QWidget*>(stack[4]);
+    EXPECT_EQ(raised->geometry(), QRect(1, 2, 12, 12));
+    EXPECT_FALSE(static_cast<QWidget*>(stack[3])->isVisibleTo(form));  // `other`, hidden
+    EXPECT_EQ(text.ShownText(), "first\nsecond");
+    EXPECT_TRUE(text.HasFocus());
+
+    // Controls made after the window's widgets get theirs at once.
+    Label late(w);
+    late.SetCaption("Vaisakh");
+    ASSERT_EQ(w.impl().client->children().size(), 6);
+    EXPECT_EQ(qobject_cast<QLabel*>(w.impl().client->children()[5])->text(), QStringLiteral("Vaisakh"));
 }
 
 TEST(Timer, TicksWhileEnabled) {
