@@ -40,7 +40,10 @@ public:
 
     // Creates the window and its controls and runs the load step, hidden; nothing when loaded.
     void Load();
-    void Show();  // loads first when needed
+    // Loads first when needed. The pointer watch TmrCheckMouse runs only while the window is
+    // shown; showing catches up on a day that changed while it was hidden.
+    void Show();
+    // Hides the window and stops its pointer watch; the hovered menu-bar label is let go.
     void Hide();
     // Hides the window and destroys it with its controls, menus and timers; window-level
     // values stay. Safe from the window's own handlers: the native parts go on the next turn

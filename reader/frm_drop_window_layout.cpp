@@ -64,11 +64,22 @@ void frmDrop_Window::Load() {
 
 void frmDrop_Window::Show() {
     Load();
+    // The watch runs only while the window is shown: a hidden window has nothing under the
+    // pointer, and the day it missed meanwhile is caught up before the window appears.
+    if (!controls_->TmrCheckMouse.Enabled()) {
+        DayRollover_Check();
+        controls_->TmrCheckMouse.SetEnabled(true);
+    }
     window_->Show();
 }
 
 void frmDrop_Window::Hide() {
-    if (Loaded()) window_->Hide();
+    if (!Loaded()) return;
+    window_->Hide();
+    controls_->TmrCheckMouse.SetEnabled(false);
+    // What was hovered is not hovered when the window comes back.
+    MouseOff(MouseOnObj_DropWindow);
+    MouseOnObj_DropWindow = HoverNone;
 }
 
 bool frmDrop_Window::Visible() const { return Loaded() && window_->Visible(); }
@@ -143,8 +154,8 @@ void frmDrop_Window::CreateControls() {
     c.rchWholeFile.on_change = [this] { rchWholeFile_Change(); };
     c.TmrCheckMouse.on_tick = [this] { TmrCheckMouse_Timer(); };
     c.TimerCalendarDropDownStripMove.on_tick = [this] { TimerCalendarDropDownStripMove_Timer(); };
+    // Started by Show: while the window is hidden it would only wake the program.
     c.TmrCheckMouse.SetInterval(100);
-    c.TmrCheckMouse.SetEnabled(true);
     c.TimerCalendarDropDownStripMove.SetInterval(1);
 }
 

@@ -255,5 +255,34 @@ TEST_F(RolloverTest, DateDependentSectionsFollowTheNewDay) {
     }
 }
 
+TEST_F(RolloverTest, TheWatchRunsOnlyWhileShownAndShowingCatchesUpOnTheDay) {
+    Start({2026, 5, 5});
+    Documents();
+    form->Show();
+    EXPECT_TRUE(c().TmrCheckMouse.Enabled());
+    form->mnuHistory_Click();
+    EXPECT_EQ(Shown(), "section [MAY|05]\r\n");
+
+    form->PointerMovedOver(HoverAbout);
+    form->Hide();
+    EXPECT_FALSE(c().TmrCheckMouse.Enabled());
+    // Nothing stays hovered in a hidden window.
+    EXPECT_EQ(form->MouseOnObj_DropWindow, HoverNone);
+    EXPECT_DOUBLE_EQ(c().Label4.GetFont().size, 10);
+
+    // Two days pass hidden; the window shows the day it appears on, before any tick.
+    world.clock.today = {2026, 5, 7};
+    form->Show();
+    EXPECT_TRUE(c().TmrCheckMouse.Enabled());
+    EXPECT_EQ(Shown(), "section [MAY|07]\r\n");
+    EXPECT_EQ(form->LoadingDate, "07 05 2026");
+    EXPECT_EQ(ModuleNanakshahiDate.GregorianDay, "07");
+
+    // Showing a shown window again reloads nothing.
+    form->mnuHelp_Click();
+    form->Show();
+    EXPECT_EQ(Shown(), "section [Help|0]\r\n");
+}
+
 }  // namespace
 }  // namespace tarnvel::reader

@@ -153,6 +153,12 @@ protected:
         reader::frmDrop_Window& r = prog->reader();
         const auto* tag = std::get_if<std::string>(&strip::DropWindow_Content);
         const std::string shown = r.Loaded() ? richtext::to_utf8(r.controls().rchParagraph.Text()) : "";
+        // A reader hidden with the calendar catches up on the day when it is shown again
+        // (checked then, in Act); until then its text is nobody's to see.
+        if (reader_mode != ReaderMode::Closed && r.Loaded() && !r.Visible()) {
+            if (!hidden) out << "\n  reader hidden while the calendar is shown";
+            return out.str();
+        }
         switch (reader_mode) {
             case ReaderMode::Closed:
                 if (tag) out << "\n  reader shows \"" << *tag << "\" while closed";
@@ -193,8 +199,16 @@ protected:
         strip::frmFirst& s = prog->strip();
         reader::frmDrop_Window& r = prog->reader();
         if (HiddenOn(g) && !hidden) s.ImageClose_MouseUp(MouseButton::Left);
-        if (!HiddenOn(g) && hidden) prog->ClickIcon();
+        const bool shown_again = !HiddenOn(g) && hidden;
+        if (shown_again) prog->ClickIcon();
         hidden = HiddenOn(g);
+        if (shown_again && reader_mode != ReaderMode::Closed) {
+            const std::string m = ReaderMismatches(g, table.at(d));
+            if (!m.empty()) {
+                ADD_FAILURE() << "showing the calendar again on " << LongGregorian(g) << ":" << m;
+                ++failing_days;
+            }
+        }
         if (s.Visible() == hidden) {
             ADD_FAILURE() << (hidden ? "hiding on " : "showing on ") << LongGregorian(g) << " did not take";
             ++failing_days;
