@@ -4,7 +4,8 @@
 // The mutex lives in the session's namespace ("Local\"), which belongs to the one user
 // logged on in that session. A mutex whose holder ended without releasing it (a crash) is
 // abandoned while another process still holds a handle to it; the next claim then owns it
-// at once (WAIT_ABANDONED) and takes over.
+// at once (WAIT_ABANDONED) and takes over. With no handle left the mutex is gone, and the
+// next start creates it anew.
 
 #include "platform/single_instance.h"
 
