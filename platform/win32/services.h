@@ -10,7 +10,8 @@ namespace tarnvel::platform::win32 {
 
 // Shell_NotifyIconA itself; the icon is added again when the desktop's shell restarts.
 std::unique_ptr<NotifyIcon> MakeNotifyIcon();
-// Window procedures installed with SetWindowLongPtrA and run with CallWindowProcA.
+// Window procedures installed with SetWindowLongPtrW and run with CallWindowProcW (the windows
+// are Unicode windows).
 std::unique_ptr<WindowMessages> MakeWindowMessages();
 
 }  // namespace tarnvel::platform::win32

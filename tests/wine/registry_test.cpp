@@ -12,6 +12,7 @@
 #include "platform/fake/fakes.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/settings_store.h"
+#include "platform/win32/system_error_text.h"
 
 namespace tarnvel::platform::win32 {
 namespace {
@@ -96,6 +97,11 @@ TEST_F(SettingsInRegistry, AFailedSaveNamesTheKeyAndTheCauseAndKeepsTheOldValue)
             << e.message;
         EXPECT_GT(e.message.size(), e.message.find(": ") + 2) << "the system's text is missing: " << e.message;
     }
+    // Refused by the registry itself: a key name longer than 255 characters.
+    const std::string long_section(300, 's');
+    const StoreError e = store.SaveSetting(kApplication, long_section, "Version", "new");
+    EXPECT_NE(e.code, 0);
+    EXPECT_NE(e.message.find("\\" + long_section + ": " + SystemErrorText(e.code)), std::string::npos) << e.message;
     EXPECT_EQ(store.GetSetting(kApplication, "Tarnvel", "Version", ""), "old");
     bool found = true;
     stored(L"Software\\TarnvelTest" + std::to_wstring(GetCurrentProcessId()) + L"\\Tar", L"Version", found);
