@@ -75,15 +75,5 @@ TEST(SingleInstanceWin32, AClaimGivenUpOrAbandonedIsTakenOver) {
     }
 }
 
-TEST(SingleInstanceWin32, NamesAreSeparateClaims) {
-    Outcome a{}, b{};
-    const auto claim_a = SingleInstance::Claim(unique_name("a"), {}, a);
-    std::unique_ptr<SingleInstance> claim_b;
-    on_other_thread([&] { claim_b = SingleInstance::Claim(unique_name("b"), {}, b); });
-    EXPECT_EQ(a, Outcome::First);
-    EXPECT_EQ(b, Outcome::First);
-    claim_b.release();  // its thread is gone: releasing the mutex from here would fail anyway
-}
-
 }  // namespace
 }  // namespace tarnvel::platform
