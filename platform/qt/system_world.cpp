@@ -12,14 +12,32 @@
 #include <QScreen>
 #include <QUrl>
 #include <array>
+#include <chrono>
+#include <ctime>
 
 #include "platform/qt/convert.h"
 
 namespace tarnvel::platform::qt {
 
+// The pointer watches ask for the date ten times a second. QDate::currentDate() reads the
+// zone's rules again each time (a stat of /etc/localtime, the one system call of an idle
+// tick); here they are read again at most once a minute, so a change of the system's time
+// zone is taken within a minute and the date otherwise comes from memory.
 Date SystemClock::Today() const {
-    const QDate d = QDate::currentDate();
-    return {d.year(), d.month(), d.day()};
+    const long long now =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    if (now >= next_zone_read_) {
+        tzset();
+        next_zone_read_ = now + std::chrono::nanoseconds(std::chrono::minutes(1)).count();
+    }
+    const std::time_t t = std::time(nullptr);
+    std::tm local{};
+    if (!localtime_r(&t, &local)) {
+        const QDate d = QDate::currentDate();
+        return {d.year(), d.month(), d.day()};
+    }
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
 struct SystemClock::Names {

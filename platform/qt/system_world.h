@@ -19,6 +19,8 @@ private:
     // building them anew; a change of the locale is seen at the next call.
     struct Names;
     std::unique_ptr<Names> names_;
+    // When the zone's rules are next read again (steady clock, nanoseconds).
+    mutable long long next_zone_read_ = 0;
 };
 
 class SystemPointer final : public Pointer {
