@@ -3,8 +3,8 @@
 //   tarnvel_probe PROGRAM.exe
 // Starts the program, waits for its strip window (class TarnvelWindow) to be visible and to
 // stay in place, starts it a second time (that start must end at once without a window of
-// its own), then opens the notification icon's menu the way the shell does (the icon's
-// callback message with WM_RBUTTONUP) and chooses "E&xit" by its access key.
+// its own), then opens the notification icon's menu with a right click on the icon and
+// chooses "E&xit" by its access key.
 
 #include <windows.h>
 
@@ -15,7 +15,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr UINT kTrayCallback = 2025;  // desktop/tray_icon_data.h
 
 struct Search {
     DWORD pid;
@@ -104,11 +103,30 @@ int main(int argc, char** argv) {
     if (!second_ended) TerminateProcess(second.hProcess, 1);
     std::fflush(stdout);
 
-    // The shell tells the strip of a right click on its icon; the menu then runs its own loop
-    // on the program's thread, which takes keyboard messages from that thread's queue.
-    PostMessageW(strip, kTrayCallback, 0, WM_RBUTTONUP);
-    const bool menu = WaitFor([&] { return VisibleWindow(first.dwProcessId, L"#32768") != nullptr; }, 10000);
+    // A right click on the icon where Wine shows it without a desktop tray: its own small
+    // "Wine System Tray" window, the first icon at the left. The shell then sends the strip
+    // the callback message the icon's record names, to the window the record names.
+    const HWND tray = FindWindowW(nullptr, L"Wine System Tray");
+    RECT t{};  // the icons' area, in screen pixels
+    if (tray && IsWindowVisible(tray)) {
+        GetClientRect(tray, &t);
+        MapWindowPoints(tray, nullptr, reinterpret_cast<POINT*>(&t), 2);
+    }
+    std::printf("tray=%ld %ld %ld %ld\n", t.left, t.top, t.right - t.left, t.bottom - t.top);
+    const auto menu_open = [&] { return VisibleWindow(first.dwProcessId, L"#32768") != nullptr; };
+    bool menu = false;
+    if (tray) {
+        SetCursorPos(t.left + (t.bottom - t.top) / 2, t.top + (t.bottom - t.top) / 2);
+        INPUT click[2] = {};
+        click[0].type = click[1].type = INPUT_MOUSE;
+        click[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+        click[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+        SendInput(2, click, sizeof(INPUT));
+        menu = WaitFor(menu_open, 10000);
+    }
     std::printf("menu=%s\n", menu ? "open" : "not seen");
+    // The menu runs its own loop on the program's thread, which takes keyboard messages from
+    // that thread's queue.
     PostMessageW(strip, WM_CHAR, 'x', 0);
     const bool ended = WaitForSingleObject(first.hProcess, 20000) == WAIT_OBJECT_0;
     DWORD status = 259;
