@@ -3,6 +3,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
+#include <QSize>
 #include <QMouseEvent>
 #include <QString>
 #include <Qt>
@@ -51,6 +53,12 @@ inline void DeliverMove(const std::function<void()>& handler, QMouseEvent* e) {
     if (handler) handler();
     e->accept();
 }
+
+// A picture compiled into the program, by file name without ".png"; null or invalid when
+// there is none. Read as PNG only: a reader left to guess asks every image plug-in (JPEG,
+// GIF, ...) and loads each of them.
+QImage ReadAsset(std::string_view name);
+QSize AssetSize(std::string_view name);  // from the header alone
 
 // Factors of the primary screen's logical DPI; 15 x 15 when there is no screen.
 TwipsPerPixel ScreenFactors();

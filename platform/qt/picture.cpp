@@ -35,11 +35,27 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override { qt::DeliverMove(owner->mouse.move, e); }
 };
 
-QString PicturePath(std::string_view name) {
+QString AssetPath(std::string_view name) {
     return QStringLiteral(":/assets/") + qt::ToQString(name) + QStringLiteral(".png");
 }
 
 }  // namespace
+
+namespace qt {
+
+QImage ReadAsset(std::string_view name) {
+    QImageReader reader(AssetPath(name), "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+QSize AssetSize(std::string_view name) {
+    QImageReader reader(AssetPath(name), "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.size();
+}
+
+}  // namespace qt
 
 struct Picture::Impl final : Window::Impl::Control {
     Picture* owner = nullptr;
@@ -62,7 +78,7 @@ struct Picture::Impl final : Window::Impl::Control {
     // The picture is decoded only for a widget that shows it.
     void CreateWidget(QWidget* client) override {
         w = new PictureWidget(owner, client);
-        if (!name.empty()) w->pixmap = QPixmap(PicturePath(name));
+        if (!name.empty()) w->pixmap = QPixmap::fromImage(qt::ReadAsset(name));
         w->stretch = stretch;
         w->setToolTip(qt::ToQString(tooltip));
         Place();
@@ -86,14 +102,13 @@ bool Picture::SetPicture(std::string_view name) {
     Impl& d = *impl_;
     if (!d.parent) return false;
     if (d.w) {
-        const QPixmap p(PicturePath(name));
+        const QPixmap p = QPixmap::fromImage(qt::ReadAsset(name));
         d.w->pixmap = p;
         d.w->update();
         d.size = {p.width(), p.height()};
     } else {
         // Only the header is read until the picture is shown.
-        QImageReader reader(PicturePath(name));
-        const QSize s = reader.canRead() ? reader.size() : QSize();
+        const QSize s = qt::AssetSize(name);
         d.size = s.isValid() ? PixelSize{s.width(), s.height()} : PixelSize{};
     }
     const bool found = d.size.width > 0 && d.size.height > 0;

@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QWidget>
 #include <algorithm>
 
@@ -157,7 +158,9 @@ Colour Window::BackColor() const { return impl_->back; }
 
 void Window::SetIcon(std::string_view picture) {
     const QString name = qt::ToQString(picture);
-    const QIcon icon(QStringLiteral(":/assets/") + name + QStringLiteral(".png"));
+    // Not QIcon(file name): that asks every image plug-in whether the file is theirs.
+    const QImage image = qt::ReadAsset(picture);
+    const QIcon icon = image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
     impl_->icon_picture = icon;
     if (impl_->form) impl_->form->setWindowIcon(icon);
     impl_->icon = qt::RegisterIcon(name, icon);
