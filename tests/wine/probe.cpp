@@ -115,16 +115,25 @@ int main(int argc, char** argv) {
     std::printf("tray=%ld %ld %ld %ld\n", t.left, t.top, t.right - t.left, t.bottom - t.top);
     const auto menu_open = [&] { return VisibleWindow(first.dwProcessId, L"#32768") != nullptr; };
     bool menu = false;
-    if (tray) {
-        SetCursorPos(t.left + (t.bottom - t.top) / 2, t.top + (t.bottom - t.top) / 2);
-        INPUT click[2] = {};
-        click[0].type = click[1].type = INPUT_MOUSE;
-        click[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
-        click[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
-        SendInput(2, click, sizeof(INPUT));
-        menu = WaitFor(menu_open, 10000);
+    int clicks = 0;
+    // The pointer moves onto the icon first, as a user's would: a shell that has not seen it
+    // arrive there may take the click for somewhere else.
+    const LONG x = t.left + (t.bottom - t.top) / 2, y = t.top + (t.bottom - t.top) / 2;
+    for (int attempt = 0; tray && !menu && attempt < 3; ++attempt) {
+        INPUT input[3] = {};
+        for (INPUT& i : input) i.type = INPUT_MOUSE;
+        input[0].mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        input[0].mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+        input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        input[1].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+        input[2].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+        SendInput(1, &input[0], sizeof(INPUT));
+        Sleep(300);
+        SendInput(2, &input[1], sizeof(INPUT));
+        ++clicks;
+        menu = WaitFor(menu_open, 4000);
     }
-    std::printf("menu=%s\n", menu ? "open" : "not seen");
+    std::printf("menu=%s\nclicks=%d\n", menu ? "open" : "not seen", clicks);
     // The menu runs its own loop on the program's thread, which takes keyboard messages from
     // that thread's queue.
     PostMessageW(strip, WM_CHAR, 'x', 0);
