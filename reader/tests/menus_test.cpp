@@ -94,11 +94,13 @@ TEST_F(LoadFileTest, AFileThatCannotBeShownLeavesThePreviousSection) {
              big.resize(16u * 1024u * 1024u + 1, 'x');
              WriteDocument("One", big + "}");
          }},
+#ifndef _WIN32  // Windows has no named pipes in the file system
         {"a named pipe, which would wait for a writer",
          [&] {
              std::filesystem::remove(docs.path() / "One.rtf");
              ASSERT_EQ(::mkfifo((docs.path() / "One.rtf").c_str(), 0644), 0);
          }},
+#endif
     };
     for (const auto& k : cases) {
         k.make();

@@ -76,17 +76,21 @@ TEST_F(RichTextBoxTest, FailuresKeepTheContentAndSayWhy) {
         {"not rich text", dir.write("plain.rtf", "just text").string(), "not a rich-text document"},
         {"too large", dir.write("big.rtf", big).string(), "larger than 16 MB"},
         {"a folder", dir.path().string(), "not a regular file"},
+#ifndef _WIN32  // Windows has no named pipes in the file system
         // Opening a named pipe would wait for a writer: refused unopened.
         {"a named pipe", [&] {
              const auto p = dir.path() / "pipe.rtf";
              EXPECT_EQ(::mkfifo(p.c_str(), 0644), 0);
              return p.string();
          }(), "not a regular file"},
+#endif
+#ifndef _WIN32  // Windows lets only privileged users make symbolic links; Wine makes none
         {"a link to nowhere", [&] {
              const auto p = dir.path() / "dangling.rtf";
              std::filesystem::create_symlink(dir.path() / "gone.rtf", p);
              return p.string();
          }(), "no such file"},
+#endif
     };
     for (const auto& k : cases) {
         std::string why;

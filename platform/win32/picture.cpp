@@ -1,0 +1,98 @@
+#include "platform/picture.h"
+
+#include "platform/win32/convert.h"
+#include "platform/win32/pictures.h"
+#include "platform/win32/window_impl.h"
+
+namespace tarnvel::platform {
+
+struct Picture::Impl final : win32::Lightweight {
+    Picture* owner = nullptr;
+    Window* parent = nullptr;
+    TwipsPerPixel factors;
+    std::shared_ptr<const win32::Bitmap> bitmap;
+    double left = 0, top = 0, width = 0, height = 0;
+    bool visible = true;
+    bool stretch = false;
+    std::string tooltip;
+
+    ~Impl() override {
+        if (parent) parent->impl().Remove(this);
+    }
+
+    void Orphan() override { parent = nullptr; }
+    RECT Bounds() const override { return win32::PixelRect(left, top, width, height, factors); }
+    bool Shown() const override { return visible; }
+    MouseHandlers& Mouse() override { return owner->mouse; }
+    const std::string& Tip() const override { return tooltip; }
+
+    void Paint(HDC dc) const override {
+        if (!bitmap) return;
+        RECT r = Bounds();
+        // At natural size from the top-left corner; the window clips what overhangs the box.
+        if (!stretch) r = {r.left, r.top, r.left + bitmap->width, r.top + bitmap->height};
+        win32::DrawPicture(dc, *bitmap, r);
+    }
+
+    void Changed(const RECT& old) {
+        if (parent) parent->impl().Changed(this, old);
+    }
+};
+
+Picture::Picture(Window& parent) : impl_(std::make_unique<Impl>()) {
+    impl_->owner = this;
+    impl_->parent = &parent;
+    impl_->factors = parent.Factors();
+    parent.impl().Add(impl_.get(), true);
+}
+
+Picture::~Picture() = default;
+
+bool Picture::SetPicture(std::string_view name) {
+    if (!impl_->parent) return false;
+    impl_->bitmap = win32::LoadPicture(name);
+    impl_->Changed(impl_->Bounds());
+    return impl_->bitmap != nullptr;
+}
+
+PixelSize Picture::PictureSize() const {
+    if (!impl_->bitmap) return {};
+    return {impl_->bitmap->width, impl_->bitmap->height};
+}
+
+void Picture::Move(double left, double top, double width, double height) {
+    const RECT old = impl_->Bounds();
+    impl_->left = left;
+    impl_->top = top;
+    impl_->width = width;
+    impl_->height = height;
+    impl_->Changed(old);
+}
+double Picture::Left() const { return impl_->left; }
+double Picture::Top() const { return impl_->top; }
+double Picture::Width() const { return impl_->width; }
+double Picture::Height() const { return impl_->height; }
+
+void Picture::SetVisible(bool v) {
+    impl_->visible = v;
+    impl_->Changed(impl_->Bounds());
+}
+bool Picture::Visible() const { return impl_->visible; }
+
+void Picture::SetStretch(bool stretch) {
+    impl_->stretch = stretch;
+    impl_->Changed(impl_->Bounds());
+}
+bool Picture::Stretch() const { return impl_->stretch; }
+
+void Picture::SetToolTip(std::string_view text) {
+    impl_->tooltip = std::string(text);
+    impl_->Changed(impl_->Bounds());
+}
+const std::string& Picture::ToolTip() const { return impl_->tooltip; }
+
+void Picture::BringToFront() {
+    if (impl_->parent) impl_->parent->impl().Raise(impl_.get());
+}
+
+}  // namespace tarnvel::platform

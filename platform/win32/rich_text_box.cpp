@@ -1,0 +1,289 @@
+#include "platform/rich_text_box.h"
+
+#include <windows.h>
+#include <richedit.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+
+#include "platform/richtext/load.h"
+#include "platform/richtext/rtf_reader.h"
+#include "platform/richtext/rtf_writer.h"
+#include "platform/richtext/utf.h"
+#include "platform/shown_document.h"
+#include "platform/win32/convert.h"
+#include "platform/win32/system_world.h"
+#include "platform/win32/window_impl.h"
+
+namespace tarnvel::platform {
+
+namespace {
+
+constexpr const wchar_t* ImplProperty = L"TarnvelRichTextBox";
+
+// The Unicode Gurmukhi face used where the legacy font is missing, named explicitly: a
+// fallback chosen by the system may space Gurmukhi badly.
+std::string UnicodeGurmukhiFace(const Fonts& fonts) {
+    if (fonts.Installed("Noto Sans Gurmukhi")) return "Noto Sans Gurmukhi";
+    if (fonts.Installed("Lohit Gurmukhi")) return "Lohit Gurmukhi";
+    return "Noto Sans Gurmukhi";
+}
+
+struct StreamSource {
+    const std::string* rtf;
+    std::size_t at = 0;
+};
+
+DWORD CALLBACK ReadRtf(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* read) {
+    auto* s = reinterpret_cast<StreamSource*>(cookie);
+    const std::size_t n = std::min(static_cast<std::size_t>(size), s->rtf->size() - s->at);
+    std::copy_n(s->rtf->data() + s->at, n, buffer);
+    s->at += n;
+    *read = static_cast<LONG>(n);
+    return 0;
+}
+
+DWORD CALLBACK WriteRtf(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* written) {
+    reinterpret_cast<std::string*>(cookie)->append(reinterpret_cast<const char*>(buffer), static_cast<std::size_t>(size));
+    *written = size;
+    return 0;
+}
+
+}  // namespace
+
+struct RichTextBox::Impl final : win32::Child {
+    RichTextBox* owner = nullptr;
+    Window* parent = nullptr;
+    HWND hwnd = nullptr;
+    WNDPROC previous = nullptr;
+    TwipsPerPixel factors;
+    richtext::Document doc;
+    std::int64_t sel_start = 0, sel_length = 0;
+    double left = 0, top = 0, width = 0, height = 0;
+    bool visible = true;
+    Colour back = 0x00FFFFFF;
+    bool converted = false;
+
+    ~Impl() override {
+        if (hwnd) DestroyWindow(hwnd);
+        if (parent) parent->impl().Remove(this);
+    }
+
+    void Orphan() override {
+        parent = nullptr;
+        hwnd = nullptr;  // destroyed with its parent
+    }
+
+    // The control's own procedure comes after this one, which only reports pointer moves.
+    static LRESULT CALLBACK Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+        auto* self = static_cast<Impl*>(GetPropW(h, ImplProperty));
+        if (!self) return DefWindowProcW(h, msg, wp, lp);
+        const WNDPROC next = self->previous;
+        if (msg == WM_NCDESTROY) {
+            RemovePropW(h, ImplProperty);
+            SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(next));
+            if (self->hwnd == h) self->hwnd = nullptr;
+        } else if (msg == WM_MOUSEMOVE) {
+            if (const auto move = self->owner->mouse.move) move();
+        }
+        return CallWindowProcW(next, h, msg, wp, lp);
+    }
+
+    void Create(HWND parent_hwnd) {
+        hwnd = CreateWindowExW(0, MSFTEDIT_CLASS, L"",
+                               WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL |
+                                   ES_NOHIDESEL,
+                               0, 0, 0, 0, parent_hwnd, nullptr, win32::Instance(), nullptr);
+        if (!hwnd) return;
+        // The default limit of 32 767 characters would cut long documents short.
+        SendMessageW(hwnd, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+        SetPropW(hwnd, ImplProperty, this);
+        previous = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Impl::Proc)));
+    }
+
+    void Place() {
+        if (!hwnd) return;
+        const RECT r = win32::PixelRect(left, top, width, height, factors);
+        SetWindowPos(hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+
+    // Rebuilds the view: what is shown of the document, as rich text the control reads in.
+    void Render() {
+        converted = false;
+        if (!hwnd) return;
+        const win32::SystemFonts fonts;
+        const ShownDocument shown = ShowDocument(
+            doc, [&fonts](std::string_view family) { return fonts.Installed(family); }, UnicodeGurmukhiFace(fonts));
+        converted = shown.converted;
+        const std::string rtf = richtext::write_rtf(shown.document);
+        StreamSource source{&rtf};
+        EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&source), 0, ReadRtf};
+        SendMessageW(hwnd, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&es));
+        ScrollToTop();
+    }
+
+    void ScrollToTop() {
+        if (!hwnd) return;
+        SendMessageW(hwnd, EM_SETSEL, 0, 0);
+        SendMessageW(hwnd, WM_VSCROLL, SB_TOP, 0);
+    }
+
+    std::int64_t TextLength() const { return static_cast<std::int64_t>(doc.text.size()); }
+};
+
+RichTextBox::RichTextBox(Window& parent) : impl_(std::make_unique<Impl>()) {
+    impl_->owner = this;
+    impl_->parent = &parent;
+    impl_->factors = parent.Factors();
+    impl_->Create(reinterpret_cast<HWND>(parent.Handle()));
+    parent.impl().Add(impl_.get(), false);
+    SetBackColor(impl_->back);
+}
+
+RichTextBox::~RichTextBox() = default;
+
+bool RichTextBox::LoadFile(const std::string& path, std::string* why) {
+    // Only a regular file (or a link to one): opening a device would wait on the user-interface thread.
+    std::error_code ec;
+    const auto type = std::filesystem::status(path, ec).type();
+    if (type != std::filesystem::file_type::regular && type != std::filesystem::file_type::not_found) {
+        if (why) *why = path + ": not a regular file, not read";
+        return false;
+    }
+    richtext::LoadResult r = richtext::load_file(path);
+    if (!r) {
+        if (why) *why = r.message;
+        return false;
+    }
+    SetContent(std::move(r.document));
+    return true;
+}
+
+void RichTextBox::SetContent(richtext::Document doc) {
+    impl_->doc = std::move(doc);
+    impl_->sel_start = 0;
+    impl_->sel_length = 0;
+    impl_->Render();
+    if (on_change) on_change();
+}
+
+void RichTextBox::SetPlainText(std::string_view utf8) {
+    richtext::Document d;
+    std::u16string text = richtext::from_utf8(utf8);
+    // Every line break becomes CR LF and ends a paragraph, as typed text does in the control.
+    std::u16string norm;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') continue;
+        if (text[i] == u'\n' || text[i] == u'\r') {
+            norm += u"\r\n";
+            richtext::Paragraph& last = d.paragraphs.back();
+            last.end = static_cast<std::uint32_t>(norm.size());
+            d.paragraphs.push_back(richtext::Paragraph{last.end, last.end, {}});
+        } else {
+            norm += text[i];
+        }
+    }
+    d.paragraphs.back().end = static_cast<std::uint32_t>(norm.size());
+    d.text = std::move(norm);
+    if (!d.text.empty()) d.runs.push_back(richtext::Run{0, static_cast<std::uint32_t>(d.text.size()), {}});
+    SetContent(std::move(d));
+}
+
+const richtext::Document& RichTextBox::Content() const { return impl_->doc; }
+const std::u16string& RichTextBox::Text() const { return impl_->doc.text; }
+
+void RichTextBox::SetSelStart(std::int64_t start) {
+    impl_->sel_start = std::clamp<std::int64_t>(start, 0, impl_->TextLength());
+    impl_->sel_length = 0;
+    // The view's own positions differ from the plain text's (converted Gurmukhi, hidden runs);
+    // what the reader needs of the view is its top when the selection goes back to 0.
+    if (impl_->sel_start == 0) impl_->ScrollToTop();
+}
+void RichTextBox::SetSelLength(std::int64_t length) {
+    impl_->sel_length = std::clamp<std::int64_t>(length, 0, impl_->TextLength() - impl_->sel_start);
+}
+std::int64_t RichTextBox::SelStart() const { return impl_->sel_start; }
+std::int64_t RichTextBox::SelLength() const { return impl_->sel_length; }
+richtext::Document RichTextBox::SelDocument() const { return impl_->doc.selection(impl_->sel_start, impl_->sel_length); }
+
+void RichTextBox::Move(double left, double top, double width, double height) {
+    impl_->left = left;
+    impl_->top = top;
+    impl_->width = width;
+    impl_->height = height;
+    impl_->Place();
+}
+double RichTextBox::Left() const { return impl_->left; }
+double RichTextBox::Top() const { return impl_->top; }
+double RichTextBox::Width() const { return impl_->width; }
+double RichTextBox::Height() const { return impl_->height; }
+
+void RichTextBox::SetVisible(bool v) {
+    impl_->visible = v;
+    if (!impl_->hwnd) return;
+    ShowWindow(impl_->hwnd, v ? SW_SHOWNA : SW_HIDE);
+    if (v) SetWindowPos(impl_->hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+bool RichTextBox::Visible() const { return impl_->visible; }
+
+void RichTextBox::SetBackColor(Colour c) {
+    impl_->back = c;
+    if (impl_->hwnd) SendMessageW(impl_->hwnd, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(c));
+}
+Colour RichTextBox::BackColor() const { return impl_->back; }
+
+void RichTextBox::SetFocus() {
+    if (impl_->hwnd && impl_->parent) impl_->parent->impl().FocusOnActivate(impl_->hwnd);
+}
+// The window's focus control, whether or not the window is active now.
+bool RichTextBox::HasFocus() const {
+    return impl_->hwnd && impl_->parent && impl_->parent->impl().focus_child == impl_->hwnd;
+}
+
+bool RichTextBox::ShowsConvertedGurmukhi() const { return impl_->converted; }
+
+std::string RichTextBox::ShownText() const {
+    if (!impl_->hwnd) return {};
+    // The characters come from the plain text, asked in UTF-16 (the control answers so in any
+    // case). The breaks come from the control's rich text: Wine answers a line break within a
+    // paragraph as a space in the plain text, but writes it as the break it shows; its rich
+    // text cannot serve for the characters, which it writes in the nearest ANSI character.
+    GETTEXTLENGTHEX length{GTL_NUMCHARS | GTL_PRECISE, 1200};
+    const auto n = SendMessageW(impl_->hwnd, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0);
+    std::wstring plain(static_cast<std::size_t>(std::max<LRESULT>(n, 0)) + 1, L'\0');
+    GETTEXTEX get{};
+    get.cb = static_cast<DWORD>(plain.size() * sizeof(wchar_t));
+    get.flags = GT_DEFAULT;
+    get.codepage = 1200;
+    const auto got = SendMessageW(impl_->hwnd, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get),
+                                  reinterpret_cast<LPARAM>(plain.data()));
+    plain.resize(static_cast<std::size_t>(std::max<LRESULT>(got, 0)));
+
+    std::string rtf;
+    EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&rtf), 0, WriteRtf};
+    SendMessageW(impl_->hwnd, EM_STREAMOUT, SF_RTF, reinterpret_cast<LPARAM>(&es));
+    while (!rtf.empty() && rtf.back() == '\0') rtf.pop_back();  // Wine ends the stream with a NUL
+    const std::optional<richtext::Document> rich = richtext::parse_rtf(rtf);
+    const std::u16string none;
+    const std::u16string& breaks = rich ? rich->text : none;
+
+    // Each break is one character of the plain text (CR, VT, or Wine's space) and CR LF in the
+    // rich text; every other character is one in both.
+    std::u16string shown;
+    std::size_t j = 0;
+    for (const wchar_t c : plain) {
+        const bool rich_break = j + 1 < breaks.size() && breaks[j] == u'\r' && breaks[j + 1] == u'\n';
+        if (c == L'\r' || c == L'\v' || (c == L' ' && rich_break)) {
+            shown += u'\n';
+            j += rich_break ? 2 : 1;
+        } else {
+            shown += static_cast<char16_t>(c);
+            ++j;
+        }
+    }
+    return richtext::to_utf8(shown);
+}
+
+}  // namespace tarnvel::platform

@@ -1,0 +1,134 @@
+// What the windows draw, read back pixel by pixel: the frame, the labels in their colours,
+// the printed watermarks and the pictures.
+#include <gtest/gtest.h>
+
+#include "platform/application.h"
+#include "platform/label.h"
+#include "platform/picture.h"
+#include "platform/win32/tests/capture.h"
+
+namespace tarnvel::platform {
+namespace {
+
+using win32::test::CaptureClient;
+
+constexpr Colour White = Rgb(255, 255, 255);
+constexpr Colour Red = Rgb(255, 0, 0);
+constexpr Colour Blue = Rgb(0, 0, 255);
+
+// A shown window of 200 x 100 pixels (outer) at (40, 30), white inside.
+struct Shown {
+    Window w;
+    Shown() {
+        w.SetBackColor(White);
+        w.SetLeft(40 * w.Factors().x);
+        w.SetTop(30 * w.Factors().y);
+        w.SetSize(200 * w.Factors().x, 100 * w.Factors().y);
+        w.Show();
+        Application::ProcessEvents(20);
+    }
+    double X(int px) const { return px * w.Factors().x; }
+    double Y(int px) const { return px * w.Factors().y; }
+};
+
+TEST(Drawing, LeftAndTopAreTheOuterFramesAndTheFrameIsOnePixel) {
+    Shown s;
+    HWND h = reinterpret_cast<HWND>(s.w.Handle());
+    RECT outer, client;
+    GetWindowRect(h, &outer);
+    GetClientRect(h, &client);
+    EXPECT_EQ(outer.left, 40);
+    EXPECT_EQ(outer.top, 30);
+    EXPECT_EQ(outer.right - outer.left, 200);
+    EXPECT_EQ(outer.bottom - outer.top, 100);
+    EXPECT_EQ(client.right, 198);
+    EXPECT_EQ(client.bottom, 98);
+    POINT origin{0, 0};
+    ClientToScreen(h, &origin);
+    EXPECT_EQ(origin.x, 41);
+    EXPECT_EQ(origin.y, 31);
+}
+
+TEST(Drawing, LabelsDrawTheirTextInTheirColourInsideTheirBox) {
+    Shown s;
+    Label red(s.w);
+    red.SetFont(Font{"Arial", 20, true, false, false});
+    red.SetForeColor(Red);
+    red.Move(s.X(10), s.Y(10), s.X(80), s.Y(40));
+    red.SetCaption("MMM");
+    Label hidden(s.w);
+    hidden.SetFont(Font{"Arial", 20, true, false, false});
+    hidden.SetForeColor(Blue);
+    hidden.Move(s.X(100), s.Y(10), s.X(80), s.Y(40));
+    hidden.SetCaption("MMM");
+    hidden.SetVisible(false);
+    const auto c = CaptureClient(s.w);
+    EXPECT_GT(c.Count(Red, 10, 10, 90, 50), 50);
+    EXPECT_EQ(c.Count(Red), c.Count(Red, 10, 10, 90, 50)) << "drawn outside its box";
+    EXPECT_EQ(c.Count(Blue), 0) << "a hidden label was drawn";
+    EXPECT_EQ(c.At(5, 5), White);
+    EXPECT_EQ(c.At(150, 80), White);
+}
+
+TEST(Drawing, AnOpaqueLabelFillsItsBoxAndATransparentOneDoesNot) {
+    Shown s;
+    s.w.SetBackColor(Blue);
+    Label l(s.w);
+    l.Move(s.X(10), s.Y(10), s.X(50), s.Y(20));
+    Application::ProcessEvents(10);
+    EXPECT_EQ(CaptureClient(s.w).At(30, 20), Blue);
+    l.SetTransparent(false);
+    EXPECT_EQ(CaptureClient(s.w).At(30, 20), static_cast<Colour>(GetSysColor(COLOR_BTNFACE)));
+}
+
+TEST(Drawing, PrintedLinesSurviveRepaintsUntilCleared) {
+    Shown s;
+    s.w.SetFont(Font{"Arial", 20, true, false, false});
+    s.w.SetForeColor(Red);
+    s.w.Print("MMM");
+    s.w.Print("MMM");
+    HWND h = reinterpret_cast<HWND>(s.w.Handle());
+    InvalidateRect(h, nullptr, TRUE);
+    UpdateWindow(h);
+    const auto c = CaptureClient(s.w);
+    // Two lines, one under the other from the top-left corner.
+    EXPECT_GT(c.Count(Red, 0, 0, 100, 30), 30);
+    EXPECT_GT(c.Count(Red, 0, 30, 100, 62), 30);
+    s.w.Cls();
+    EXPECT_EQ(CaptureClient(s.w).Count(Red), 0);
+}
+
+TEST(Drawing, PicturesAtNaturalSizeOrStretchedOverTheBackground) {
+    Shown s;
+    Picture p(s.w);
+    ASSERT_TRUE(p.SetPicture("arrow_down"));  // 5 x 3, black on top
+    p.Move(s.X(20), s.Y(20), s.X(40), s.Y(30));
+    auto c = CaptureClient(s.w);
+    EXPECT_EQ(c.At(20, 20), Rgb(0, 0, 0));
+    EXPECT_EQ(c.At(24, 20), Rgb(0, 0, 0));
+    EXPECT_EQ(c.At(20, 22), White);  // transparent beside the point
+    EXPECT_EQ(c.At(26, 20), White);  // past the natural width
+    p.SetStretch(true);
+    c = CaptureClient(s.w);
+    EXPECT_EQ(c.At(55, 22), Rgb(0, 0, 0));  // the top row now spans the box
+    EXPECT_EQ(c.At(61, 22), White);
+    p.SetVisible(false);
+    EXPECT_EQ(CaptureClient(s.w).Count(Rgb(0, 0, 0)), 0);
+}
+
+TEST(Drawing, TheIconComesFromTheProgramsIconResource) {
+    Window w;
+    EXPECT_EQ(w.Icon(), 0u);
+    w.SetIcon("icon");
+    ASSERT_NE(w.Icon(), 0u);
+    ICONINFO ii{};
+    ASSERT_TRUE(GetIconInfo(reinterpret_cast<HICON>(w.Icon()), &ii));
+    BITMAP bm{};
+    GetObjectW(ii.hbmColor, sizeof bm, &bm);
+    EXPECT_EQ(bm.bmWidth, GetSystemMetrics(SM_CXSMICON));
+    DeleteObject(ii.hbmColor);
+    DeleteObject(ii.hbmMask);
+}
+
+}  // namespace
+}  // namespace tarnvel::platform

@@ -1,0 +1,60 @@
+// The compiled-in pictures decode to premultiplied top-down pixels of the right size.
+#include <gtest/gtest.h>
+
+#include "platform/win32/pictures.h"
+
+namespace tarnvel::platform::win32 {
+namespace {
+
+std::uint32_t Pixel(const Bitmap& b, int x, int y) { return b.bits[y * b.width + x]; }
+
+TEST(Pictures, DecodeToPremultipliedTopDownPixels) {
+    // The arrow points down: its top row is the widest and darkest, its point a single pixel.
+    const auto arrow = LoadPicture("arrow_down");
+    ASSERT_TRUE(arrow);
+    EXPECT_EQ(arrow->width, 5);
+    EXPECT_EQ(arrow->height, 3);
+    const struct {
+        int x, y;
+        std::uint32_t argb;
+    } arrow_pixels[] = {
+        {0, 0, 0xFF000000}, {4, 0, 0xFF000000}, {2, 2, 0xFF0E0E0E}, {0, 2, 0}, {4, 2, 0}, {1, 1, 0xFF040404},
+    };
+    for (const auto& k : arrow_pixels) EXPECT_EQ(Pixel(*arrow, k.x, k.y), k.argb) << k.x << "," << k.y;
+
+    // The close cross: opaque white strokes with a rim of white at alpha 110, stored premultiplied.
+    const auto close = LoadPicture("close");
+    ASSERT_TRUE(close);
+    EXPECT_EQ(Pixel(*close, 0, 0), 0u);
+    EXPECT_EQ(Pixel(*close, 2, 2), 0xFFFFFFFFu);
+    EXPECT_EQ(Pixel(*close, 1, 2), 0x6E6E6E6Eu);
+}
+
+TEST(Pictures, EveryPictureOfTheWindowsIsThereAndUnknownOnesAreNot) {
+    for (const char* name : {"top_bar", "close", "arrow_right", "arrow_down", "icon", "reader_strip",
+                             "reader_strip_narrow", "reader_background", "logo", "maximise", "restore"}) {
+        const auto b = LoadPicture(name);
+        ASSERT_TRUE(b) << name;
+        EXPECT_GT(b->width, 0) << name;
+        EXPECT_EQ(LoadPicture(name), b) << name << " is decoded once";
+    }
+    EXPECT_FALSE(LoadPicture("no_such_picture"));
+    EXPECT_FALSE(LoadPicture(""));
+}
+
+TEST(Pictures, AnIconIsMadeOfAPicture) {
+    HICON icon = IconFromPicture("close");
+    ASSERT_NE(icon, nullptr);
+    ICONINFO ii{};
+    ASSERT_TRUE(GetIconInfo(icon, &ii));
+    BITMAP bm{};
+    GetObjectW(ii.hbmColor, sizeof bm, &bm);
+    EXPECT_EQ(bm.bmWidth, 12);
+    DeleteObject(ii.hbmColor);
+    DeleteObject(ii.hbmMask);
+    DestroyIcon(icon);
+    EXPECT_EQ(IconFromPicture("no_such_picture"), nullptr);
+}
+
+}  // namespace
+}  // namespace tarnvel::platform::win32

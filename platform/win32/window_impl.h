@@ -1,0 +1,96 @@
+#pragma once
+// The Win32 side of a Window, shared with the controls that live in its client area.
+//
+// Labels and pictures are windowless, like the classic designer's lightweight controls: the
+// window draws them in its WM_PAINT in stacking order (creation order, BringToFront moves one
+// to the top) and hands them pointer events by hit testing from the topmost down. The rich-text
+// box is a child window of its own.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/units.h"
+#include "platform/window.h"
+
+namespace tarnvel::platform {
+
+namespace win32 {
+
+// What the window needs of each control in its client area.
+class Child {
+public:
+    virtual ~Child() = default;
+    // The window is being destroyed: forget it and its native parts, keep the properties.
+    virtual void Orphan() = 0;
+};
+
+// A control the window draws itself and hands pointer events.
+class Lightweight : public Child {
+public:
+    virtual RECT Bounds() const = 0;  // client pixels
+    virtual bool Shown() const = 0;
+    virtual void Paint(HDC dc) const = 0;
+    virtual MouseHandlers& Mouse() = 0;
+    virtual const std::string& Tip() const = 0;
+};
+
+// The window class of every Window; registered once by the Application.
+inline constexpr const wchar_t* WindowClass = L"TarnvelWindow";
+void RegisterWindowClass();
+
+}  // namespace win32
+
+struct Window::Impl {
+    struct PrintedLine {
+        std::string text;
+        Font font;
+        Colour colour;
+        int y;  // client pixels
+    };
+
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+
+    void Place();
+    void Paint(HDC dc, const RECT& client) const;
+    void Pointer(UINT msg, LPARAM lp);
+    // Redraws the part of the client area under `r` (client pixels).
+    void Invalidate(const RECT& r) const;
+
+    // Controls register themselves while they live; the list is the stacking order.
+    void Add(win32::Child* c, bool lightweight);
+    void Remove(win32::Child* c);
+    void Raise(win32::Lightweight* c);
+    // A lightweight control moved, appeared, vanished or changed its tooltip.
+    void Changed(win32::Lightweight* c, const RECT& old_bounds);
+    void SyncTip(win32::Lightweight* c);
+    // The child window that gets the keyboard focus whenever the window becomes active.
+    void FocusOnActivate(HWND child);
+
+    Window* owner = nullptr;
+    HWND hwnd = nullptr;
+    TwipsPerPixel factors;
+    double left = 0, top = 0, width = 0, height = 0;
+    Colour back = 0x00FFFFFF;
+    Font font;
+    Colour fore = 0;
+    std::vector<PrintedLine> printed;
+    int current_y = 0;
+    bool shown_once = false;
+    WindowState last_state = WindowState::Normal;
+    PointerShape pointer = PointerShape::Default;
+    HICON icon_big = nullptr, icon_small = nullptr;
+    bool own_icons = false;  // made from a picture, not the shared ICON resource
+    std::vector<win32::Child*> children;
+    std::vector<win32::Lightweight*> lightweights;  // bottom to top
+    win32::Lightweight* pressed = nullptr;           // gets the moves and the release after a press
+    HWND tooltip = nullptr;
+    HWND focus_child = nullptr;
+    // Kept above other windows: asked of a hidden window too, and applied again when shown,
+    // since Wine leaves the stacking of hidden windows alone.
+    bool topmost = false;
+};
+
+}  // namespace tarnvel::platform
