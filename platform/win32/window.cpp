@@ -242,7 +242,7 @@ void Window::Impl::SyncTip(win32::Lightweight* c) {
     if (!hwnd || (!tooltip && c->Tip().empty())) return;
     if (!tooltip) {
         tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                                   win32::Instance(), nullptr);
         if (!tooltip) return;
     }
@@ -298,6 +298,7 @@ Window::~Window() {
     impl_->lightweights.clear();
     // The last message the window's procedures receive is WM_NCDESTROY, as for any window.
     if (impl_->hwnd) DestroyWindow(impl_->hwnd);
+    if (impl_->tooltip) DestroyWindow(impl_->tooltip);
     if (impl_->own_icons) {
         DestroyIcon(impl_->icon_big);
         DestroyIcon(impl_->icon_small);
@@ -370,8 +371,6 @@ void Window::Show() {
     const bool first = !impl_->shown_once;
     impl_->shown_once = true;
     ShowWindow(impl_->hwnd, IsIconic(impl_->hwnd) ? SW_RESTORE : SW_SHOW);
-    if (impl_->topmost)
-        SetWindowPos(impl_->hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (first && on_resize) on_resize();
 }
 

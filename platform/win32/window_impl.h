@@ -86,11 +86,10 @@ struct Window::Impl {
     std::vector<win32::Child*> children;
     std::vector<win32::Lightweight*> lightweights;  // bottom to top
     win32::Lightweight* pressed = nullptr;           // gets the moves and the release after a press
+    // Owned by no window: a tooltip control is always on top, and Wine then refuses to put
+    // the window that owns one above other windows. Destroyed with the window.
     HWND tooltip = nullptr;
     HWND focus_child = nullptr;
-    // Kept above other windows: asked of a hidden window too, and applied again when shown,
-    // since Wine leaves the stacking of hidden windows alone.
-    bool topmost = false;
 };
 
 }  // namespace tarnvel::platform

@@ -5,7 +5,6 @@
 namespace tarnvel::platform {
 
 void SetTopMost(Window& w, bool on) {
-    w.impl().topmost = on;
     HWND hwnd = w.impl().hwnd;
     if (!hwnd) return;
     SetWindowPos(hwnd, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -13,8 +12,7 @@ void SetTopMost(Window& w, bool on) {
 
 bool TopMost(const Window& w) {
     HWND hwnd = w.impl().hwnd;
-    if (!hwnd || !IsWindowVisible(hwnd)) return w.impl().topmost;
-    return (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    return hwnd && (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
 }  // namespace tarnvel::platform
