@@ -40,7 +40,9 @@ protected:
         strip::Main(*strip_form);
         ASSERT_TRUE(drop->Loaded());
         ASSERT_FALSE(drop->Visible());
-        ASSERT_TRUE(Application::WaitFor([this] { return strip_form->WatchStarted && drop->WatchStarted; }, 5000));
+        ASSERT_TRUE(Application::WaitFor([this] { return strip_form->WatchStarted; }, 5000));
+        // The hidden reader's watch waits for the reader to be shown.
+        ASSERT_FALSE(drop->controls().TmrCheckMouse.Enabled());
         Application::ProcessEvents(300);
     }
     void TearDown() override {
@@ -72,6 +74,7 @@ protected:
     void OpenReader() {
         ClickOn(strip_form->window(), strip_form->controls().Label4);
         ASSERT_TRUE(Application::WaitFor([this] { return drop->Visible(); }, 3000));
+        ASSERT_TRUE(Application::WaitFor([this] { return drop->WatchStarted; }, 3000));
         Application::ProcessEvents(300);
     }
     // The plain text of a section as tarnvel-doc and LoadFile cut it.
