@@ -10,8 +10,8 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <algorithm>
-#include <filesystem>
 
+#include "gurmukhi/fonts.h"
 #include "gurmukhi/gurmukhi.h"
 #include "platform/qt/convert.h"
 #include "platform/qt/window_impl.h"
@@ -41,12 +41,10 @@ protected:
     }
 };
 
-// The Unicode Gurmukhi face used where the legacy font is missing, named explicitly: a
-// fallback chosen by the system may space Gurmukhi badly.
+// The Unicode Gurmukhi face used where the legacy font is missing.
 QString UnicodeGurmukhiFamily() {
-    if (QFontDatabase::hasFamily(QStringLiteral("Noto Sans Gurmukhi"))) return QStringLiteral("Noto Sans Gurmukhi");
-    if (QFontDatabase::hasFamily(QStringLiteral("Lohit Gurmukhi"))) return QStringLiteral("Lohit Gurmukhi");
-    return QStringLiteral("Noto Sans Gurmukhi");
+    return qt::ToQString(
+        gurmukhi::unicode_font([](std::string_view name) { return QFontDatabase::hasFamily(qt::ToQString(name)); }));
 }
 
 QString ToQ(std::u16string_view s) {
@@ -218,14 +216,6 @@ RichTextBox::~RichTextBox() {
 }
 
 bool RichTextBox::LoadFile(const std::string& path, std::string* why) {
-    // Only a regular file (or a link to one): opening a named pipe or a device would wait for
-    // a writer that may never come, and the control runs on the user-interface thread.
-    std::error_code ec;
-    const auto type = std::filesystem::status(path, ec).type();
-    if (type != std::filesystem::file_type::regular && type != std::filesystem::file_type::not_found) {
-        if (why) *why = path + ": not a regular file, not read";
-        return false;
-    }
     richtext::LoadResult r = richtext::load_file(path);
     if (!r) {
         if (why) *why = r.message;
@@ -243,27 +233,7 @@ void RichTextBox::SetContent(richtext::Document doc) {
     if (on_change) on_change();
 }
 
-void RichTextBox::SetPlainText(std::string_view utf8) {
-    richtext::Document d;
-    std::u16string text = richtext::from_utf8(utf8);
-    // Every line break becomes CR LF and ends a paragraph, as typed text does in the control.
-    std::u16string norm;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') continue;
-        if (text[i] == u'\n' || text[i] == u'\r') {
-            norm += u"\r\n";
-            richtext::Paragraph& last = d.paragraphs.back();
-            last.end = static_cast<std::uint32_t>(norm.size());
-            d.paragraphs.push_back(richtext::Paragraph{last.end, last.end, {}});
-        } else {
-            norm += text[i];
-        }
-    }
-    d.paragraphs.back().end = static_cast<std::uint32_t>(norm.size());
-    d.text = std::move(norm);
-    if (!d.text.empty()) d.runs.push_back(richtext::Run{0, static_cast<std::uint32_t>(d.text.size()), {}});
-    SetContent(std::move(d));
-}
+void RichTextBox::SetPlainText(std::string_view utf8) { SetContent(richtext::plain_document(utf8)); }
 
 const richtext::Document& RichTextBox::Content() const { return impl_->doc; }
 const std::u16string& RichTextBox::Text() const { return impl_->doc.text; }

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cstdint>
 
+#include "platform/richtext/utf.h"
+
 namespace tarnvel::richtext {
 
 namespace {
@@ -89,6 +91,27 @@ bool is_legacy_gurmukhi_font(std::string_view name) {
     auto starts = [&](std::string_view p) { return key.compare(0, p.size(), p) == 0; };
     if (key.find("unicode") != std::string::npos || starts("anmoluni")) return false;
     return starts("gurbani") || starts("anmollipi") || starts("anmolkalmi");
+}
+
+Document plain_document(std::string_view utf8) {
+    Document d;
+    const std::u16string text = from_utf8(utf8);
+    std::u16string norm;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') continue;
+        if (text[i] == u'\n' || text[i] == u'\r') {
+            norm += u"\r\n";
+            Paragraph& last = d.paragraphs.back();
+            last.end = static_cast<std::uint32_t>(norm.size());
+            d.paragraphs.push_back(Paragraph{last.end, last.end, {}});
+        } else {
+            norm += text[i];
+        }
+    }
+    d.paragraphs.back().end = static_cast<std::uint32_t>(norm.size());
+    d.text = std::move(norm);
+    if (!d.text.empty()) d.runs.push_back(Run{0, static_cast<std::uint32_t>(d.text.size()), {}});
+    return d;
 }
 
 }  // namespace tarnvel::richtext

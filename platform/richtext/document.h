@@ -88,6 +88,10 @@ struct Document {
     const Paragraph& paragraph_at(std::uint32_t offset) const;
 };
 
+// Unformatted text (UTF-8) as the control holds it when typed in: every line break ("\r\n",
+// "\n" or a lone "\r") becomes CR LF and ends a paragraph; one run in the default format.
+Document plain_document(std::string_view utf8);
+
 // True for font names of the GurbaniLipi keyboard family (GurbaniLipi, GurbaniAkhar and the other
 // "Gurbani..." fonts, AnmolLipi, AnmolKalmi). Spaces and letter case are ignored. The Unicode
 // fonts of the same makers (AnmolUni, Gurbani...Unicode) are not legacy.

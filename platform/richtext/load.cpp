@@ -32,6 +32,7 @@ std::string_view describe(LoadError error) {
     switch (error) {
         case LoadError::None: return "loaded";
         case LoadError::Missing: return "no such file";
+        case LoadError::NotAFile: return "not a regular file, not read";
         case LoadError::Unreadable: return "cannot be read";
         case LoadError::NotRichText: return "not a rich-text document";
         case LoadError::TooLarge: return "larger than 16 MB, refused";
@@ -43,7 +44,9 @@ LoadResult load_file(const std::filesystem::path& path) {
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
     if (status.type() == std::filesystem::file_type::not_found) return failure(LoadError::Missing, path);
-    if (ec || std::filesystem::is_directory(status)) return failure(LoadError::Unreadable, path);
+    if (ec) return failure(LoadError::Unreadable, path);
+    // A link is followed: what it names must be a regular file.
+    if (status.type() != std::filesystem::file_type::regular) return failure(LoadError::NotAFile, path);
 
     const std::uintmax_t size = std::filesystem::file_size(path, ec);
     if (!ec && size > kMaxDocumentBytes) return failure(LoadError::TooLarge, path);

@@ -15,7 +15,9 @@ namespace tarnvel::richtext {
 // calendar.
 inline constexpr std::uintmax_t kMaxDocumentBytes = 16u * 1024u * 1024u;
 
-enum class LoadError { None, Missing, Unreadable, NotRichText, TooLarge };
+// NotAFile: a folder, named pipe or device. It is refused unopened, since opening a pipe waits
+// for a writer that may never come, and the calendar reads on its user-interface thread.
+enum class LoadError { None, Missing, NotAFile, Unreadable, NotRichText, TooLarge };
 
 struct LoadResult {
     LoadError error = LoadError::None;

@@ -4,9 +4,9 @@
 #include <richedit.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <optional>
 
+#include "gurmukhi/fonts.h"
 #include "platform/richtext/load.h"
 #include "platform/richtext/rtf_reader.h"
 #include "platform/richtext/rtf_writer.h"
@@ -22,12 +22,9 @@ namespace {
 
 constexpr const wchar_t* ImplProperty = L"TarnvelRichTextBox";
 
-// The Unicode Gurmukhi face used where the legacy font is missing, named explicitly: a
-// fallback chosen by the system may space Gurmukhi badly.
+// The Unicode Gurmukhi face used where the legacy font is missing.
 std::string UnicodeGurmukhiFace(const Fonts& fonts) {
-    if (fonts.Installed("Noto Sans Gurmukhi")) return "Noto Sans Gurmukhi";
-    if (fonts.Installed("Lohit Gurmukhi")) return "Lohit Gurmukhi";
-    return "Noto Sans Gurmukhi";
+    return std::string(gurmukhi::unicode_font([&fonts](std::string_view name) { return fonts.Installed(name); }));
 }
 
 struct StreamSource {
@@ -145,13 +142,6 @@ RichTextBox::RichTextBox(Window& parent) : impl_(std::make_unique<Impl>()) {
 RichTextBox::~RichTextBox() = default;
 
 bool RichTextBox::LoadFile(const std::string& path, std::string* why) {
-    // Only a regular file (or a link to one): opening a device would wait on the user-interface thread.
-    std::error_code ec;
-    const auto type = std::filesystem::status(path, ec).type();
-    if (type != std::filesystem::file_type::regular && type != std::filesystem::file_type::not_found) {
-        if (why) *why = path + ": not a regular file, not read";
-        return false;
-    }
     richtext::LoadResult r = richtext::load_file(path);
     if (!r) {
         if (why) *why = r.message;
@@ -169,27 +159,7 @@ void RichTextBox::SetContent(richtext::Document doc) {
     if (on_change) on_change();
 }
 
-void RichTextBox::SetPlainText(std::string_view utf8) {
-    richtext::Document d;
-    std::u16string text = richtext::from_utf8(utf8);
-    // Every line break becomes CR LF and ends a paragraph, as typed text does in the control.
-    std::u16string norm;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') continue;
-        if (text[i] == u'\n' || text[i] == u'\r') {
-            norm += u"\r\n";
-            richtext::Paragraph& last = d.paragraphs.back();
-            last.end = static_cast<std::uint32_t>(norm.size());
-            d.paragraphs.push_back(richtext::Paragraph{last.end, last.end, {}});
-        } else {
-            norm += text[i];
-        }
-    }
-    d.paragraphs.back().end = static_cast<std::uint32_t>(norm.size());
-    d.text = std::move(norm);
-    if (!d.text.empty()) d.runs.push_back(richtext::Run{0, static_cast<std::uint32_t>(d.text.size()), {}});
-    SetContent(std::move(d));
-}
+void RichTextBox::SetPlainText(std::string_view utf8) { SetContent(richtext::plain_document(utf8)); }
 
 const richtext::Document& RichTextBox::Content() const { return impl_->doc; }
 const std::u16string& RichTextBox::Text() const { return impl_->doc.text; }

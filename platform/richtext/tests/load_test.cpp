@@ -24,7 +24,7 @@ TEST(Load, FailuresAreToldApart) {
         LoadError error;
     } cases[] = {
         {dir.path() / "absent.rtf", LoadError::Missing},
-        {dir.path(), LoadError::Unreadable},
+        {dir.path(), LoadError::NotAFile},
         {dir.write("plain.rtf", "Help0\r\nText\r\n"), LoadError::NotRichText},
         {dir.write("bom.rtf", "\xEF\xBB\xBF{\\rtf1 a}"), LoadError::NotRichText},
         {dir.write("empty.rtf", ""), LoadError::NotRichText},
