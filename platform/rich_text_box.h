@@ -20,6 +20,8 @@
 
 namespace tarnvel::platform {
 
+struct RichTextState;
+
 class RichTextBox {
 public:
     explicit RichTextBox(Window& parent);  // visible, empty, white background
@@ -72,6 +74,8 @@ public:
     struct Impl;
 
 private:
+    // The document and selection, shared by every platform's control (platform/rich_text_state.h).
+    RichTextState& State() const;
     std::unique_ptr<Impl> impl_;
 };
 

@@ -15,7 +15,7 @@
 #include "gurmukhi/gurmukhi.h"
 #include "platform/qt/convert.h"
 #include "platform/qt/window_impl.h"
-#include "platform/richtext/load.h"
+#include "platform/rich_text_state.h"
 #include "platform/richtext/utf.h"
 
 namespace tarnvel::platform {
@@ -78,12 +78,10 @@ QTextBlockFormat BlockFormat(const richtext::ParaFormat& p) {
 
 }  // namespace
 
-struct RichTextBox::Impl final : Window::Impl::Control {
+struct RichTextBox::Impl final : Window::Impl::Control, RichTextState {
     RichTextBox* owner = nullptr;
     Window* parent = nullptr;     // null once the window is gone
     QPointer<RichTextWidget> w;   // null until the window is first shown
-    richtext::Document doc;
-    std::int64_t sel_start = 0, sel_length = 0;
     double left = 0, top = 0, width = 0, height = 0;
     bool visible = true;
     Colour back = 0x00FFFFFF;
@@ -157,7 +155,7 @@ struct RichTextBox::Impl final : Window::Impl::Control {
     }
 
     // Rebuilds the view from the document; without a widget that waits until there is one.
-    void Render() {
+    void Render() override {
         rendered = false;
         converted = false;
         if (!w) return;
@@ -174,7 +172,7 @@ struct RichTextBox::Impl final : Window::Impl::Control {
         return view.toPlainText();
     }
 
-    void ScrollToTop() {
+    void ScrollToTop() override {
         if (!w) return;
         QTextCursor c(w->document());
         c.movePosition(QTextCursor::Start);
@@ -201,7 +199,6 @@ struct RichTextBox::Impl final : Window::Impl::Control {
         if (w) w->setFocus(Qt::MouseFocusReason);
     }
 
-    std::int64_t TextLength() const { return static_cast<std::int64_t>(doc.text.size()); }
 };
 
 RichTextBox::RichTextBox(Window& parent) : impl_(std::make_unique<Impl>()) {
@@ -215,42 +212,7 @@ RichTextBox::~RichTextBox() {
     if (impl_->parent) impl_->parent->impl().Release(impl_.get());
 }
 
-bool RichTextBox::LoadFile(const std::string& path, std::string* why) {
-    richtext::LoadResult r = richtext::load_file(path);
-    if (!r) {
-        if (why) *why = r.message;
-        return false;
-    }
-    SetContent(std::move(r.document));
-    return true;
-}
-
-void RichTextBox::SetContent(richtext::Document doc) {
-    impl_->doc = std::move(doc);
-    impl_->sel_start = 0;
-    impl_->sel_length = 0;
-    impl_->Render();
-    if (on_change) on_change();
-}
-
-void RichTextBox::SetPlainText(std::string_view utf8) { SetContent(richtext::plain_document(utf8)); }
-
-const richtext::Document& RichTextBox::Content() const { return impl_->doc; }
-const std::u16string& RichTextBox::Text() const { return impl_->doc.text; }
-
-void RichTextBox::SetSelStart(std::int64_t start) {
-    impl_->sel_start = std::clamp<std::int64_t>(start, 0, impl_->TextLength());
-    impl_->sel_length = 0;
-    // The view's own positions differ from the plain text's (breaks, converted Gurmukhi);
-    // what the reader needs of the view is its top when the selection goes back to 0.
-    if (impl_->sel_start == 0) impl_->ScrollToTop();
-}
-void RichTextBox::SetSelLength(std::int64_t length) {
-    impl_->sel_length = std::clamp<std::int64_t>(length, 0, impl_->TextLength() - impl_->sel_start);
-}
-std::int64_t RichTextBox::SelStart() const { return impl_->sel_start; }
-std::int64_t RichTextBox::SelLength() const { return impl_->sel_length; }
-richtext::Document RichTextBox::SelDocument() const { return impl_->doc.selection(impl_->sel_start, impl_->sel_length); }
+RichTextState& RichTextBox::State() const { return *impl_; }
 
 void RichTextBox::Move(double left, double top, double width, double height) {
     impl_->left = left;

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "gurmukhi/fonts.h"
-#include "platform/richtext/load.h"
+#include "platform/rich_text_state.h"
 #include "platform/richtext/rtf_reader.h"
 #include "platform/richtext/rtf_writer.h"
 #include "platform/richtext/utf.h"
@@ -49,14 +49,12 @@ DWORD CALLBACK WriteRtf(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* writte
 
 }  // namespace
 
-struct RichTextBox::Impl final : win32::Child {
+struct RichTextBox::Impl final : win32::Child, RichTextState {
     RichTextBox* owner = nullptr;
     Window* parent = nullptr;
     HWND hwnd = nullptr;
     WNDPROC previous = nullptr;
     TwipsPerPixel factors;
-    richtext::Document doc;
-    std::int64_t sel_start = 0, sel_length = 0;
     double left = 0, top = 0, width = 0, height = 0;
     bool visible = true;
     Colour back = 0x00FFFFFF;
@@ -107,7 +105,7 @@ struct RichTextBox::Impl final : win32::Child {
     }
 
     // Rebuilds the view: what is shown of the document, as rich text the control reads in.
-    void Render() {
+    void Render() override {
         converted = false;
         if (!hwnd) return;
         const win32::SystemFonts fonts;
@@ -121,13 +119,12 @@ struct RichTextBox::Impl final : win32::Child {
         ScrollToTop();
     }
 
-    void ScrollToTop() {
+    void ScrollToTop() override {
         if (!hwnd) return;
         SendMessageW(hwnd, EM_SETSEL, 0, 0);
         SendMessageW(hwnd, WM_VSCROLL, SB_TOP, 0);
     }
 
-    std::int64_t TextLength() const { return static_cast<std::int64_t>(doc.text.size()); }
 };
 
 RichTextBox::RichTextBox(Window& parent) : impl_(std::make_unique<Impl>()) {
@@ -141,42 +138,7 @@ RichTextBox::RichTextBox(Window& parent) : impl_(std::make_unique<Impl>()) {
 
 RichTextBox::~RichTextBox() = default;
 
-bool RichTextBox::LoadFile(const std::string& path, std::string* why) {
-    richtext::LoadResult r = richtext::load_file(path);
-    if (!r) {
-        if (why) *why = r.message;
-        return false;
-    }
-    SetContent(std::move(r.document));
-    return true;
-}
-
-void RichTextBox::SetContent(richtext::Document doc) {
-    impl_->doc = std::move(doc);
-    impl_->sel_start = 0;
-    impl_->sel_length = 0;
-    impl_->Render();
-    if (on_change) on_change();
-}
-
-void RichTextBox::SetPlainText(std::string_view utf8) { SetContent(richtext::plain_document(utf8)); }
-
-const richtext::Document& RichTextBox::Content() const { return impl_->doc; }
-const std::u16string& RichTextBox::Text() const { return impl_->doc.text; }
-
-void RichTextBox::SetSelStart(std::int64_t start) {
-    impl_->sel_start = std::clamp<std::int64_t>(start, 0, impl_->TextLength());
-    impl_->sel_length = 0;
-    // The view's own positions differ from the plain text's (converted Gurmukhi, hidden runs);
-    // what the reader needs of the view is its top when the selection goes back to 0.
-    if (impl_->sel_start == 0) impl_->ScrollToTop();
-}
-void RichTextBox::SetSelLength(std::int64_t length) {
-    impl_->sel_length = std::clamp<std::int64_t>(length, 0, impl_->TextLength() - impl_->sel_start);
-}
-std::int64_t RichTextBox::SelStart() const { return impl_->sel_start; }
-std::int64_t RichTextBox::SelLength() const { return impl_->sel_length; }
-richtext::Document RichTextBox::SelDocument() const { return impl_->doc.selection(impl_->sel_start, impl_->sel_length); }
+RichTextState& RichTextBox::State() const { return *impl_; }
 
 void RichTextBox::Move(double left, double top, double width, double height) {
     impl_->left = left;

@@ -1,0 +1,53 @@
+// The rich-text control's document and selection, the same on every platform: documents come
+// from the shared reader, and selections are clamped into the plain text as the classic
+// control clamps them.
+#include <algorithm>
+
+#include "platform/rich_text_box.h"
+#include "platform/rich_text_state.h"
+#include "platform/richtext/load.h"
+
+namespace tarnvel::platform {
+
+bool RichTextBox::LoadFile(const std::string& path, std::string* why) {
+    richtext::LoadResult r = richtext::load_file(path);
+    if (!r) {
+        if (why) *why = r.message;
+        return false;
+    }
+    SetContent(std::move(r.document));
+    return true;
+}
+
+void RichTextBox::SetContent(richtext::Document doc) {
+    RichTextState& s = State();
+    s.doc = std::move(doc);
+    s.sel_start = 0;
+    s.sel_length = 0;
+    s.Render();
+    if (on_change) on_change();
+}
+
+void RichTextBox::SetPlainText(std::string_view utf8) { SetContent(richtext::plain_document(utf8)); }
+
+const richtext::Document& RichTextBox::Content() const { return State().doc; }
+const std::u16string& RichTextBox::Text() const { return State().doc.text; }
+
+void RichTextBox::SetSelStart(std::int64_t start) {
+    RichTextState& s = State();
+    s.sel_start = std::clamp<std::int64_t>(start, 0, s.TextLength());
+    s.sel_length = 0;
+    // The view's own positions differ from the plain text's (breaks, converted Gurmukhi,
+    // hidden runs); what the reader needs of the view is its top when the selection goes
+    // back to 0.
+    if (s.sel_start == 0) s.ScrollToTop();
+}
+void RichTextBox::SetSelLength(std::int64_t length) {
+    RichTextState& s = State();
+    s.sel_length = std::clamp<std::int64_t>(length, 0, s.TextLength() - s.sel_start);
+}
+std::int64_t RichTextBox::SelStart() const { return State().sel_start; }
+std::int64_t RichTextBox::SelLength() const { return State().sel_length; }
+richtext::Document RichTextBox::SelDocument() const { return State().doc.selection(State().sel_start, State().sel_length); }
+
+}  // namespace tarnvel::platform
