@@ -124,15 +124,6 @@ std::string Application::ProgramFolder() {
 std::string Application::ProgramName() {
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString();
 }
-const ProgramIdentity& Application::Identity() {
-    struct Running final : ProgramIdentity {
-        std::string AppPath() const override { return ProgramFolder(); }
-        std::string ExeName() const override { return ProgramName(); }
-    };
-    static const Running running;
-    return running;
-}
-
 std::string Application::PlatformName() { return QGuiApplication::platformName().toStdString(); }
 
 World& Application::world() { return *impl_->world; }

@@ -119,15 +119,6 @@ std::string Application::ProgramName() {
     return win32::Narrow(name);
 }
 
-const ProgramIdentity& Application::Identity() {
-    struct Running final : ProgramIdentity {
-        std::string AppPath() const override { return ProgramFolder(); }
-        std::string ExeName() const override { return ProgramName(); }
-    };
-    static const Running running;
-    return running;
-}
-
 std::string Application::PlatformName() { return "windows"; }
 
 World& Application::world() { return *impl_->world; }
