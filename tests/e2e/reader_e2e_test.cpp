@@ -58,7 +58,15 @@ protected:
         const int y = platform::TwipsToPixels(w.Top() + y_twips, f.y) + 1;
         Shell("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y));
         Application::ProcessEvents(150);
+        // On a busy machine the window manager may not yet have mapped a window where the
+        // program placed it; a click then would land on the bare screen.
+        ASSERT_TRUE(Application::WaitFor([] { return std::system(kPointerOverAWindow) == 0; }, 5000))
+            << "no window under the pointer at " << x << ", " << y;
     }
+    // True (status 0) when the X server has a window other than the root under the pointer.
+    static constexpr const char* kPointerOverAWindow =
+        "sh -c 'root=$(printf %d $(xwininfo -root | awk \"/Window id:/{print \\$4}\")); "
+        "[ \"$(xdotool getmouselocation --shell | sed -n s/^WINDOW=//p)\" != \"$root\" ]'";
     template <class Control>
     static void ClickOn(platform::Window& w, Control& c, int button = 1, int repeat = 1) {
         PointAt(w, c.Left() + c.Width() / 2, c.Top() + c.Height() / 2);
