@@ -1,4 +1,5 @@
-// The main of test programs: runs the tests on Qt's offscreen platform unless another one is chosen.
+// The main of window test programs: starts the platform and runs GoogleTest. On Linux the tests
+// run on Qt's offscreen platform unless another one is chosen.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -14,7 +15,9 @@ Application& TestApplication() { return *g_app; }
 }  // namespace tarnvel::platform
 
 int main(int argc, char** argv) {
+#ifndef _WIN32
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+#endif
     testing::InitGoogleTest(&argc, argv);
     // Listing the tests (at build time) needs no display.
     if (testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();

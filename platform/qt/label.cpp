@@ -144,27 +144,6 @@ void Label::SetFont(const Font& f) {
     impl_->Apply();
 }
 const Font& Label::GetFont() const { return impl_->font; }
-void Label::SetFontName(std::string_view name) {
-    impl_->font.name = std::string(name);
-    impl_->Apply();
-}
-void Label::SetFontSize(double points) {
-    impl_->font.size = points;
-    impl_->Apply();
-}
-void Label::SetFontBold(bool b) {
-    impl_->font.bold = b;
-    impl_->Apply();
-}
-void Label::SetFontItalic(bool b) {
-    impl_->font.italic = b;
-    impl_->Apply();
-}
-void Label::SetFontUnderline(bool b) {
-    impl_->font.underline = b;
-    impl_->Apply();
-}
-
 void Label::SetAlignment(Alignment a) {
     impl_->align = a;
     impl_->Apply();

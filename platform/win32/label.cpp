@@ -151,32 +151,6 @@ void Label::SetFont(const Font& f) {
     impl_->Apply();
 }
 const Font& Label::GetFont() const { return impl_->font; }
-void Label::SetFontName(std::string_view name) {
-    Font f = impl_->font;
-    f.name = std::string(name);
-    SetFont(f);
-}
-void Label::SetFontSize(double points) {
-    Font f = impl_->font;
-    f.size = points;
-    SetFont(f);
-}
-void Label::SetFontBold(bool b) {
-    Font f = impl_->font;
-    f.bold = b;
-    SetFont(f);
-}
-void Label::SetFontItalic(bool b) {
-    Font f = impl_->font;
-    f.italic = b;
-    SetFont(f);
-}
-void Label::SetFontUnderline(bool b) {
-    Font f = impl_->font;
-    f.underline = b;
-    SetFont(f);
-}
-
 void Label::SetAlignment(Alignment a) {
     impl_->align = a;
     impl_->Apply();
