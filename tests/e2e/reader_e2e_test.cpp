@@ -60,8 +60,10 @@ protected:
         Application::ProcessEvents(150);
         // On a busy machine the window manager may not yet have mapped a window where the
         // program placed it; a click then would land on the bare screen.
-        ASSERT_TRUE(Application::WaitFor([] { return std::system(kPointerOverAWindow) == 0; }, 5000))
-            << "no window under the pointer at " << x << ", " << y;
+        if (!Application::WaitFor([] { return std::system(kPointerOverAWindow) == 0; }, 5000)) {
+            ADD_FAILURE() << "no window under the pointer at " << x << ", " << y;
+            std::system("xdotool getmouselocation --shell >&2; xwininfo -root -tree >&2");
+        }
     }
     // True (status 0) when the X server has a window other than the root under the pointer.
     static constexpr const char* kPointerOverAWindow =
