@@ -34,6 +34,19 @@ inline QFont ToQFont(const Font& f) {
     return q;
 }
 
+// The font for drawing `text`. Text all in ASCII (printable, or line breaks and tabs) comes
+// from the named face alone: any face that matches a Latin name covers it, and the fallback
+// list Qt builds otherwise (a sort of every installed font) is the dearest part of loading
+// a face. Other text may need fallback faces (month names in the user's language, Gurmukhi)
+// and keeps them.
+inline QFont ToQFont(const Font& f, std::string_view text) {
+    QFont q = ToQFont(f);
+    bool ascii = true;
+    for (const char c : text) ascii = ascii && ((c >= 0x20 && c < 0x7f) || c == '\r' || c == '\n' || c == '\t');
+    if (ascii) q.setStyleStrategy(QFont::NoFontMerging);
+    return q;
+}
+
 inline std::optional<MouseButton> FromQButton(Qt::MouseButton b) {
     switch (b) {
         case Qt::LeftButton: return MouseButton::Left;

@@ -44,33 +44,40 @@ struct Label::Impl final : Window::Impl::Control {
     bool autosize = false;
     Anchor anchor = Anchor::Left;
     double anchor_x = 0;  // twips: the kept left edge, right edge or centre
+    // The size to the text is worked out when it is first needed: when it is read, or when
+    // the widget is placed. A label whose font and caption change several times before its
+    // window is shown loads only the face it ends with.
+    mutable bool unfitted = false;
 
-    void Fit() {
-        if (!autosize) return;
+    void Fit() const {
+        if (!autosize || !unfitted || !parent) return;
+        unfitted = false;
+        Impl& self = const_cast<Impl&>(*this);
         const TwipsPerPixel f = parent->Factors();
-        const QFontMetrics m(qt::ToQFont(font));
-        width = m.horizontalAdvance(qt::ToQString(caption)) * f.x;
-        height = m.height() * f.y;
+        const QFontMetrics m(qt::ToQFont(font, caption));
+        self.width = m.horizontalAdvance(qt::ToQString(caption)) * f.x;
+        self.height = m.height() * f.y;
         switch (anchor) {
-            case Anchor::Left: left = anchor_x; break;
-            case Anchor::Right: left = anchor_x - width; break;
-            case Anchor::Centre: left = anchor_x - width / 2; break;
+            case Anchor::Left: self.left = anchor_x; break;
+            case Anchor::Right: self.left = anchor_x - width; break;
+            case Anchor::Centre: self.left = anchor_x - width / 2; break;
         }
     }
     void Remember() {
+        Fit();
         switch (anchor) {
             case Anchor::Left: anchor_x = left; break;
             case Anchor::Right: anchor_x = left + width; break;
             case Anchor::Centre: anchor_x = left + width / 2; break;
         }
     }
-    // Sizes to the text even before the widget exists: the size is part of the layout.
     void Apply() {
         if (!parent) return;
-        Fit();
+        unfitted = autosize;
         if (!w) return;
+        Fit();
         const TwipsPerPixel f = parent->Factors();
-        w->setFont(qt::ToQFont(font));
+        w->setFont(qt::ToQFont(font, caption));
         QPalette p = w->palette();
         p.setColor(QPalette::WindowText, qt::ToQColor(fore));
         w->setPalette(p);
@@ -106,6 +113,7 @@ Label::~Label() {
 }
 
 void Label::Move(double left, double top, double width, double height) {
+    impl_->unfitted = false;
     impl_->left = left;
     impl_->top = top;
     impl_->width = width;
@@ -113,10 +121,19 @@ void Label::Move(double left, double top, double width, double height) {
     impl_->Remember();
     impl_->Apply();
 }
-double Label::Left() const { return impl_->left; }
+double Label::Left() const {
+    impl_->Fit();
+    return impl_->left;
+}
 double Label::Top() const { return impl_->top; }
-double Label::Width() const { return impl_->width; }
-double Label::Height() const { return impl_->height; }
+double Label::Width() const {
+    impl_->Fit();
+    return impl_->width;
+}
+double Label::Height() const {
+    impl_->Fit();
+    return impl_->height;
+}
 
 void Label::SetCaption(std::string_view text) {
     impl_->caption = std::string(text);
@@ -156,6 +173,7 @@ void Label::SetTransparent(bool t) {
 }
 
 void Label::SetAutoSize(bool on, Anchor anchor) {
+    impl_->Fit();  // the edges as they stand, sized by the old setting
     impl_->autosize = on;
     impl_->anchor = anchor;
     impl_->Remember();

@@ -106,6 +106,33 @@ TEST(Label, AutoSizeKeepsTheAnchoredEdge) {
     }
 }
 
+// The size to the text may be worked out late; turning auto-size off or changing the kept
+// edge must still start from the size the text had, as if it had been read at each step.
+TEST(Label, AutoSizeChangesStartFromTheTextsSizeEvenIfNeverRead) {
+    Window w;
+    Label read_each_step(w), never_read(w);
+    for (Label* l : {&read_each_step, &never_read}) {
+        l->Move(300, 1530, 1380, 225);
+        l->SetAutoSize(true, Anchor::Left);
+        l->SetFontSize(14);
+        l->SetCaption("\"Nanak established the Dominion by raising the fort of Truth\"");
+        if (l == &read_each_step) {
+            EXPECT_GT(l->Width(), 1380);
+        }
+        l->SetAutoSize(true, Anchor::Right);
+        if (l == &read_each_step) {
+            EXPECT_GT(l->Left() + l->Width(), 1680);
+        }
+        l->SetCaption("Chet");
+        l->SetAutoSize(false);
+        l->SetCaption("a caption that no longer sizes the label");
+    }
+    EXPECT_DOUBLE_EQ(never_read.Left(), read_each_step.Left());
+    EXPECT_DOUBLE_EQ(never_read.Width(), read_each_step.Width());
+    EXPECT_DOUBLE_EQ(never_read.Height(), read_each_step.Height());
+    EXPECT_LT(never_read.Width(), 1380);  // sized to "Chet", not to the later caption
+}
+
 TEST(Label, KeepsItsDesignBoxWithoutAutoSize) {
     Window w;
     Label l(w);
@@ -206,6 +233,19 @@ TEST(Window, MakesItsWidgetsWhenFirstShownWithWhatWasSetWhileHidden) {
     EXPECT_FALSE(static_cast<QWidget*>(stack[3])->isVisibleTo(form));  // `other`, hidden
     EXPECT_EQ(text.ShownText(), "first\nsecond");
     EXPECT_TRUE(text.HasFocus());
+
+    // Plain ASCII is drawn from the named face alone; other text keeps Qt's fallback faces,
+    // so letters the face lacks (Gurmukhi, month names in other scripts) still show.
+    struct { const char* caption; bool merged; } fonts[] = {
+        {"07 December 2026", false},
+        {"\xe0\xa8\xae\xe0\xa8\x98\xe0\xa8\xb0", true},  // Gurmukhi
+        {"07 \xd0\xb4\xd0\xb5\xd0\xba\xd0\xb0\xd0\xb1\xd1\x80\xd1\x8f 2026", true},
+        {"\"Nanak established the Dominion\"\r\n - Guru Granth Sahib p. 966", false},
+    };
+    for (const auto& f : fonts) {
+        label.SetCaption(f.caption);
+        EXPECT_EQ((shown_label->font().styleStrategy() & QFont::NoFontMerging) == 0, f.merged) << f.caption;
+    }
 
     // Controls made after the window's widgets get theirs at once.
     Label late(w);
