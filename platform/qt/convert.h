@@ -25,25 +25,15 @@ inline QString ToQString(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
+// The installed family that stands for a font name of the design (see fonts.cpp).
+QString InstalledFamily(std::string_view design_name);
+
 inline QFont ToQFont(const Font& f) {
-    QFont q(ToQString(f.name));
+    QFont q(InstalledFamily(f.name));
     q.setPointSizeF(f.size > 0 ? f.size : 1.0);
     q.setBold(f.bold);
     q.setItalic(f.italic);
     q.setUnderline(f.underline);
-    return q;
-}
-
-// The font for drawing `text`. Text all in ASCII (printable, or line breaks and tabs) comes
-// from the named face alone: any face that matches a Latin name covers it, and the fallback
-// list Qt builds otherwise (a sort of every installed font) is the dearest part of loading
-// a face. Other text may need fallback faces (month names in the user's language, Gurmukhi)
-// and keeps them.
-inline QFont ToQFont(const Font& f, std::string_view text) {
-    QFont q = ToQFont(f);
-    bool ascii = true;
-    for (const char c : text) ascii = ascii && ((c >= 0x20 && c < 0x7f) || c == '\r' || c == '\n' || c == '\t');
-    if (ascii) q.setStyleStrategy(QFont::NoFontMerging);
     return q;
 }
 

@@ -54,7 +54,7 @@ struct Label::Impl final : Window::Impl::Control {
         unfitted = false;
         Impl& self = const_cast<Impl&>(*this);
         const TwipsPerPixel f = parent->Factors();
-        const QFontMetrics m(qt::ToQFont(font, caption));
+        const QFontMetrics m(qt::ToQFont(font));
         self.width = m.horizontalAdvance(qt::ToQString(caption)) * f.x;
         self.height = m.height() * f.y;
         switch (anchor) {
@@ -77,7 +77,7 @@ struct Label::Impl final : Window::Impl::Control {
         if (!w) return;
         Fit();
         const TwipsPerPixel f = parent->Factors();
-        w->setFont(qt::ToQFont(font, caption));
+        w->setFont(qt::ToQFont(font));
         QPalette p = w->palette();
         p.setColor(QPalette::WindowText, qt::ToQColor(fore));
         w->setPalette(p);

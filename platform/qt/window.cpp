@@ -54,7 +54,7 @@ void Window::Impl::ClientWidget::paintEvent(QPaintEvent*) {
     const Impl& d = owner->impl();
     p.fillRect(rect(), qt::ToQColor(d.back));
     for (const auto& line : d.printed) {
-        const QFont f = qt::ToQFont(line.font, line.text);
+        const QFont f = qt::ToQFont(line.font);
         p.setFont(f);
         p.setPen(qt::ToQColor(line.colour));
         p.drawText(0, line.y + QFontMetrics(f).ascent(), qt::ToQString(line.text));
@@ -206,7 +206,7 @@ Colour Window::ForeColor() const { return impl_->fore; }
 
 void Window::Print(std::string_view line) {
     impl_->printed.push_back({std::string(line), impl_->font, impl_->fore, impl_->current_y});
-    impl_->current_y += QFontMetrics(qt::ToQFont(impl_->font, line)).height();
+    impl_->current_y += QFontMetrics(qt::ToQFont(impl_->font)).height();
     if (impl_->client) impl_->client->update();
 }
 

@@ -5,6 +5,8 @@
 // Qt's own widgets, for the tests of the Qt implementation's internals below.
 #include <QApplication>
 #include <QDate>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #endif
 #include <cstdlib>
@@ -17,6 +19,7 @@
 #include "platform/menu.h"
 #include "platform/picture.h"
 #ifndef _WIN32
+#include "platform/qt/convert.h"
 #include "platform/qt/system_world.h"
 #include "platform/qt/window_impl.h"
 #endif
@@ -234,24 +237,25 @@ TEST(Window, MakesItsWidgetsWhenFirstShownWithWhatWasSetWhileHidden) {
     EXPECT_EQ(text.ShownText(), "first\nsecond");
     EXPECT_TRUE(text.HasFocus());
 
-    // Plain ASCII is drawn from the named face alone; other text keeps Qt's fallback faces,
-    // so letters the face lacks (Gurmukhi, month names in other scripts) still show.
-    struct { const char* caption; bool merged; } fonts[] = {
-        {"07 December 2026", false},
-        {"\xe0\xa8\xae\xe0\xa8\x98\xe0\xa8\xb0", true},  // Gurmukhi
-        {"07 \xd0\xb4\xd0\xb5\xd0\xba\xd0\xb0\xd0\xb1\xd1\x80\xd1\x8f 2026", true},
-        {"\"Nanak established the Dominion\"\r\n - Guru Granth Sahib p. 966", false},
-    };
-    for (const auto& f : fonts) {
-        label.SetCaption(f.caption);
-        EXPECT_EQ((shown_label->font().styleStrategy() & QFont::NoFontMerging) == 0, f.merged) << f.caption;
-    }
-
     // Controls made after the window's widgets get theirs at once.
     Label late(w);
     late.SetCaption("Vaisakh");
     ASSERT_EQ(w.impl().client->children().size(), 6);
     EXPECT_EQ(qobject_cast<QLabel*>(w.impl().client->children()[5])->text(), QStringLiteral("Vaisakh"));
+}
+#endif
+
+#ifndef _WIN32
+// Qt only: the core font names of the design reach the face fontconfig would give them,
+// asked for by its own name; other names go to Qt as they are.
+TEST(Fonts, CoreFontNamesReachTheFaceFontconfigWouldChoose) {
+    for (const char* core : {"Arial", "Times New Roman", "times new roman", "Courier New"}) {
+        const QString family = qt::InstalledFamily(core);
+        EXPECT_TRUE(QFontDatabase::families().contains(family, Qt::CaseInsensitive)) << core;
+        EXPECT_EQ(QFontInfo(QFont(family)).family(), QFontInfo(QFont(QString::fromLatin1(core))).family()) << core;
+    }
+    EXPECT_EQ(qt::InstalledFamily("GurbaniLipi"), QStringLiteral("GurbaniLipi"));
+    EXPECT_EQ(qt::InstalledFamily("Noto Sans Gurmukhi"), QStringLiteral("Noto Sans Gurmukhi"));
 }
 #endif
 
