@@ -19,7 +19,7 @@ namespace tarnvel::platform::qt {
 namespace {
 
 struct Substitutes {
-    std::string_view design;
+    const char* design;
     std::array<const char*, 2> faces;  // in order of preference
 };
 
@@ -30,15 +30,12 @@ constexpr Substitutes kMetricCompatible[] = {
     {"Courier New", {"Liberation Mono", "Cousine"}},
 };
 
-bool SameName(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return QChar::toLower(char16_t(x)) == QChar::toLower(char16_t(y)); });
-}
-
 QString Resolve(std::string_view name) {
     const QString asked = ToQString(name);
     const auto* row = std::find_if(std::begin(kMetricCompatible), std::end(kMetricCompatible),
-                                   [&](const Substitutes& s) { return SameName(s.design, name); });
+                                   [&](const Substitutes& s) {
+                                       return asked.compare(QLatin1String(s.design), Qt::CaseInsensitive) == 0;
+                                   });
     if (row == std::end(kMetricCompatible)) return asked;
     const QStringList installed = QFontDatabase::families();
     if (installed.contains(asked, Qt::CaseInsensitive)) return asked;

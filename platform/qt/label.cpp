@@ -47,20 +47,19 @@ struct Label::Impl final : Window::Impl::Control {
     // The size to the text is worked out when it is first needed: when it is read, or when
     // the widget is placed. A label whose font and caption change several times before its
     // window is shown loads only the face it ends with.
-    mutable bool unfitted = false;
+    bool unfitted = false;
 
-    void Fit() const {
+    void Fit() {
         if (!autosize || !unfitted || !parent) return;
         unfitted = false;
-        Impl& self = const_cast<Impl&>(*this);
         const TwipsPerPixel f = parent->Factors();
         const QFontMetrics m(qt::ToQFont(font));
-        self.width = m.horizontalAdvance(qt::ToQString(caption)) * f.x;
-        self.height = m.height() * f.y;
+        width = m.horizontalAdvance(qt::ToQString(caption)) * f.x;
+        height = m.height() * f.y;
         switch (anchor) {
-            case Anchor::Left: self.left = anchor_x; break;
-            case Anchor::Right: self.left = anchor_x - width; break;
-            case Anchor::Centre: self.left = anchor_x - width / 2; break;
+            case Anchor::Left: left = anchor_x; break;
+            case Anchor::Right: left = anchor_x - width; break;
+            case Anchor::Centre: left = anchor_x - width / 2; break;
         }
     }
     void Remember() {
