@@ -15,7 +15,7 @@
 #include <string_view>
 
 #include "platform/colour.h"
-#include "platform/richtext/document.h"
+#include "richtext/document.h"
 #include "platform/window.h"
 
 namespace tarnvel::platform {

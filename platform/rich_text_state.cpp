@@ -5,7 +5,7 @@
 
 #include "platform/rich_text_box.h"
 #include "platform/rich_text_state.h"
-#include "platform/richtext/load.h"
+#include "richtext/load.h"
 
 namespace tarnvel::platform {
 

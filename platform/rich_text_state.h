@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "platform/richtext/document.h"
+#include "richtext/document.h"
 
 namespace tarnvel::platform {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "gurmukhi/gurmukhi.h"
-#include "platform/richtext/utf.h"
+#include "richtext/utf.h"
 
 namespace tarnvel::platform {
 

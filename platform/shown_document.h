@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/richtext/document.h"
+#include "richtext/document.h"
 
 namespace tarnvel::platform {
 

@@ -3,7 +3,7 @@
 
 #include "calendar/nanakshahi_date.h"
 #include "platform/program.h"
-#include "platform/richtext/utf.h"
+#include "richtext/utf.h"
 #include "reader/frm_drop_window.h"
 #include "reader/section/section.h"
 #include "strip/drop_window_content.h"

@@ -16,7 +16,7 @@
 #include "platform/qt/convert.h"
 #include "platform/qt/window_impl.h"
 #include "platform/rich_text_state.h"
-#include "platform/richtext/utf.h"
+#include "richtext/utf.h"
 
 namespace tarnvel::platform {
 

@@ -8,9 +8,9 @@
 
 #include "gurmukhi/fonts.h"
 #include "platform/rich_text_state.h"
-#include "platform/richtext/rtf_reader.h"
-#include "platform/richtext/rtf_writer.h"
-#include "platform/richtext/utf.h"
+#include "richtext/rtf_reader.h"
+#include "richtext/rtf_writer.h"
+#include "richtext/utf.h"
 #include "platform/shown_document.h"
 #include "platform/win32/convert.h"
 #include "platform/win32/system_world.h"

@@ -10,8 +10,8 @@
 
 #include "calendar/nanakshahi_date.h"
 #include "platform/fake/fakes.h"
-#include "platform/richtext/tests/temp_dir.h"
-#include "platform/richtext/utf.h"
+#include "richtext/tests/temp_dir.h"
+#include "richtext/utf.h"
 #include "reader/frm_drop_window.h"
 #include "strip/drop_window_content.h"
 

@@ -9,8 +9,8 @@
 #include <sstream>
 
 #include "platform/rich_text_box.h"
-#include "platform/richtext/tests/temp_dir.h"
-#include "platform/richtext/utf.h"
+#include "richtext/tests/temp_dir.h"
+#include "richtext/utf.h"
 
 namespace tarnvel::platform {
 namespace {

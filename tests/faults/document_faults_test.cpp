@@ -1,7 +1,7 @@
 // One.rtf and Two.rtf missing, cut short, replaced under the reader, nested a million
 // groups deep or too large; and the pointer position failing during a tick or a drag.
 // The reader keeps working with what it can read, the strip keeps ticking.
-#include "platform/richtext/utf.h"
+#include "richtext/utf.h"
 #include "strip/drop_window_content.h"
 #include "tests/faults/fault_fixture.h"
 

@@ -23,7 +23,7 @@
 #include "platform/fake/fakes.h"
 #include "platform/os/autostart.h"
 #include "platform/os/ini_store.h"
-#include "desktop/program.h"
+#include "app/program.h"
 
 namespace tarnvel::test {
 

@@ -17,10 +17,10 @@
 #include "platform/application.h"
 #include "platform/fake/desktop_fakes.h"
 #include "platform/fake/fakes.h"
-#include "platform/richtext/utf.h"
+#include "richtext/utf.h"
 #include "strip/drop_window_content.h"
 #include "tests/soak/expected_day.h"
-#include "desktop/program.h"
+#include "app/program.h"
 
 namespace tarnvel::test {
 namespace {

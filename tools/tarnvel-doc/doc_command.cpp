@@ -5,8 +5,8 @@
 #include <iomanip>
 #include <optional>
 
-#include "platform/richtext/load.h"
-#include "platform/richtext/utf.h"
+#include "richtext/load.h"
+#include "richtext/utf.h"
 #include "reader/section/section.h"
 
 namespace tarnvel::doc {

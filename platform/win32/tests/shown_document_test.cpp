@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/rich_text_box.h"
-#include "platform/richtext/rtf_reader.h"
-#include "platform/richtext/utf.h"
+#include "richtext/rtf_reader.h"
+#include "richtext/utf.h"
 #include "platform/shown_document.h"
 
 namespace tarnvel::platform {

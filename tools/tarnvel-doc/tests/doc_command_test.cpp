@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/richtext/tests/temp_dir.h"
+#include "richtext/tests/temp_dir.h"
 #include "reader/section/section.h"
 #include "tools/tarnvel-doc/doc_command.h"
 

@@ -4,10 +4,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/richtext/load.h"
-#include "platform/richtext/rtf_writer.h"
-#include "platform/richtext/tests/layout_check.h"
-#include "platform/richtext/tests/rtf_util.h"
+#include "richtext/load.h"
+#include "richtext/rtf_writer.h"
+#include "richtext/tests/layout_check.h"
+#include "richtext/tests/rtf_util.h"
 
 namespace tarnvel::richtext {
 namespace {

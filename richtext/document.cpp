@@ -1,10 +1,10 @@
-#include "platform/richtext/document.h"
+#include "richtext/document.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
 
-#include "platform/richtext/utf.h"
+#include "richtext/utf.h"
 
 namespace tarnvel::richtext {
 

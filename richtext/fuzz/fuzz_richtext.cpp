@@ -10,8 +10,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "platform/richtext/rtf_reader.h"
-#include "platform/richtext/rtf_writer.h"
+#include "richtext/rtf_reader.h"
+#include "richtext/rtf_writer.h"
 
 namespace {
 

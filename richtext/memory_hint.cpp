@@ -1,4 +1,4 @@
-#include "platform/richtext/memory_hint.h"
+#include "richtext/memory_hint.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 // Character and paragraph formatting as read from rich text.
 #include <gtest/gtest.h>
 
-#include "platform/richtext/tests/rtf_util.h"
+#include "richtext/tests/rtf_util.h"
 
 namespace tarnvel::richtext {
 namespace {

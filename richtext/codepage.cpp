@@ -1,4 +1,4 @@
-#include "platform/richtext/codepage.h"
+#include "richtext/codepage.h"
 
 #include <array>
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "platform/richtext/document.h"
+#include "richtext/document.h"
 
 namespace tarnvel::richtext {
 

@@ -1,8 +1,8 @@
 // Loading document files, and the ways a load fails.
 #include <gtest/gtest.h>
 
-#include "platform/richtext/load.h"
-#include "platform/richtext/tests/temp_dir.h"
+#include "richtext/load.h"
+#include "richtext/tests/temp_dir.h"
 
 namespace tarnvel::richtext {
 namespace {

@@ -1,8 +1,8 @@
 // Cutting a formatted part out of a document by plain-text offsets.
 #include <gtest/gtest.h>
 
-#include "platform/richtext/tests/layout_check.h"
-#include "platform/richtext/tests/rtf_util.h"
+#include "richtext/tests/layout_check.h"
+#include "richtext/tests/rtf_util.h"
 
 namespace tarnvel::richtext {
 namespace {

@@ -1,9 +1,9 @@
-#include "platform/richtext/load.h"
+#include "richtext/load.h"
 
 #include <cstdio>
 #include <memory>
 
-#include "platform/richtext/rtf_reader.h"
+#include "richtext/rtf_reader.h"
 
 namespace tarnvel::richtext {
 

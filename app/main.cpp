@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <string>
 
-#include "desktop/program.h"
+#include "app/program.h"
 #include "platform/application.h"
 
 int main(int argc, char** argv) {

@@ -1,11 +1,11 @@
-#include "platform/richtext/rtf_writer.h"
+#include "richtext/rtf_writer.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <string_view>
 #include <vector>
 
-#include "platform/richtext/utf.h"
+#include "richtext/utf.h"
 
 namespace tarnvel::richtext {
 

@@ -1,9 +1,9 @@
 // Writing a document as rich text and reading it back.
 #include <gtest/gtest.h>
 
-#include "platform/richtext/rtf_writer.h"
-#include "platform/richtext/tests/layout_check.h"
-#include "platform/richtext/tests/rtf_util.h"
+#include "richtext/rtf_writer.h"
+#include "richtext/tests/layout_check.h"
+#include "richtext/tests/rtf_util.h"
 
 namespace tarnvel::richtext {
 namespace {

@@ -1,7 +1,7 @@
 // The plain text of each construct, counted as the classic rich-text control counts it.
 #include <gtest/gtest.h>
 
-#include "platform/richtext/tests/rtf_util.h"
+#include "richtext/tests/rtf_util.h"
 
 namespace tarnvel::richtext {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/richtext/rtf_keywords.h"
+#include "richtext/rtf_keywords.h"
 
 #include <algorithm>
 #include <array>

@@ -10,7 +10,7 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/richtext/document.h"
+#include "richtext/document.h"
 
 namespace tarnvel::richtext {
 

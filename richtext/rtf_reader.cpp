@@ -1,4 +1,4 @@
-#include "platform/richtext/rtf_reader.h"
+#include "richtext/rtf_reader.h"
 
 #include <algorithm>
 #include <array>
@@ -9,10 +9,10 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/richtext/codepage.h"
-#include "platform/richtext/memory_hint.h"
-#include "platform/richtext/rtf_keywords.h"
-#include "platform/richtext/utf.h"
+#include "richtext/codepage.h"
+#include "richtext/memory_hint.h"
+#include "richtext/rtf_keywords.h"
+#include "richtext/utf.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/richtext/document.h"
+#include "richtext/document.h"
 
 namespace tarnvel::richtext::test {
 

@@ -5,8 +5,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/richtext/tests/layout_check.h"
-#include "platform/richtext/tests/rtf_util.h"
+#include "richtext/tests/layout_check.h"
+#include "richtext/tests/rtf_util.h"
 
 namespace tarnvel::richtext {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/richtext/utf.h"
+#include "richtext/utf.h"
 
 namespace tarnvel::richtext {
 

@@ -1,4 +1,4 @@
-#include "desktop/program.h"
+#include "app/program.h"
 
 #include <cstdio>
 

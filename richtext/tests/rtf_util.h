@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/richtext/rtf_reader.h"
-#include "platform/richtext/utf.h"
+#include "richtext/rtf_reader.h"
+#include "richtext/utf.h"
 
 namespace tarnvel::richtext::test {
 
