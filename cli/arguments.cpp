@@ -175,14 +175,21 @@ private:
                         " cannot be used together (the JSON has the names in English and in Gurmukhi)");
         if (r.anniversaries && r.mode != Mode::Ics) return fail("--anniversaries goes with --ics only");
 
+        // The words of the arguments, in runs: an argument of several words is a run of its own,
+        // and arguments of one word each make one run together ("1 Chet" "1 Vaisakh" are two
+        // dates, 1 Vaisakh 559 unquoted is one).
         std::vector<std::string_view> words;
+        std::vector<std::size_t> run_ends;
         for (const std::string_view text : positional_) {
             const std::vector<std::string_view> w = split_words(text);
             if (w.empty()) return fail(r.mode == Mode::Lines ? not_a_date(text) : "not a word: " + printable(text));
+            if (w.size() > 1 && !words.empty()) run_ends.push_back(words.size());
             words.insert(words.end(), w.begin(), w.end());
+            if (w.size() > 1) run_ends.push_back(words.size());
         }
+        if (run_ends.empty() || run_ends.back() != words.size()) run_ends.push_back(words.size());
         switch (r.mode) {
-            case Mode::Lines: return dates(words);
+            case Mode::Lines: return dates(words, run_ends);
             case Mode::Month: return view(read_month_view(words, three_, today_));
             case Mode::Year: return view(read_year_view(words, today_));
             case Mode::Upcoming:
@@ -192,16 +199,21 @@ private:
         }
     }
 
-    void dates(std::span<const std::string_view> words) {
+    void dates(std::span<const std::string_view> words, std::span<const std::size_t> run_ends) {
         if (words.empty()) {
             if (!today_) return fail(Problem{Fault::Clock, clock_outside_calendar()});
             out_.request.dates.push_back({*today_, false});
             return;
         }
-        for (std::size_t at = 0; at < words.size();) {
-            DateRead d = read_date(words, at, today_);
-            if (d.problem) return fail(std::move(d.problem));
-            out_.request.dates.push_back({d.date, d.nanakshahi});
+        std::size_t start = 0;
+        for (const std::size_t end : run_ends) {
+            const auto run = words.subspan(start, end - start);
+            for (std::size_t at = 0; at < run.size();) {
+                DateRead d = read_date(run, at, today_);
+                if (d.problem) return fail(std::move(d.problem));
+                out_.request.dates.push_back({d.date, d.nanakshahi});
+            }
+            start = end;
         }
     }
 

@@ -15,7 +15,7 @@ void append_escaped(std::string& out, std::string_view value) {
             case ',': out += "\\,"; break;
             case '\n': out += "\\n"; break;
             default:
-                if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F) out += c;
+                if (static_cast<unsigned char>(c) >= 0x20 ? c != 0x7F : c == '\t') out += c;
         }
     }
 }

@@ -12,7 +12,7 @@ namespace tarnvel::cli {
 void append_content_line(std::string& out, std::string_view name, std::string_view value);
 
 // The same with `value` escaped as TEXT: backslash, semicolon, comma and newline escaped,
-// other control characters left out.
+// other control characters but the tab left out.
 void append_text_line(std::string& out, std::string_view name, std::string_view value);
 
 std::string escaped_text(std::string_view value);

@@ -124,7 +124,10 @@ private:
         append_content_line(out, "UID", uid);
         append_content_line(out, "DTSTAMP", stamp_);
         append_content_line(out, "DTSTART;VALUE=DATE", basic_date(g));
-        append_content_line(out, "DTEND;VALUE=DATE", basic_date(next_day(g)));
+        // Without DTEND an all-day event lasts its one day; the day after 9999-12-31 has no
+        // four-digit year to be written with.
+        if (const CivilDate after = next_day(g); is_valid(after))
+            append_content_line(out, "DTEND;VALUE=DATE", basic_date(after));
         append_text_line(out, "SUMMARY", summary);
     }
 
