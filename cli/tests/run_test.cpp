@@ -53,6 +53,13 @@ TEST(Run, HelpNamesEveryOption) {
         EXPECT_NE(HelpText.find(option), std::string_view::npos) << option;
 }
 
+TEST(Run, HelpFitsEightyColumns) {
+    std::size_t start = 0;
+    for (std::size_t end; (end = HelpText.find('\n', start)) != std::string_view::npos; start = end + 1)
+        EXPECT_LE(end - start, 80u) << HelpText.substr(start, end - start);
+    EXPECT_EQ(start, HelpText.size());
+}
+
 TEST(Run, UnicodeConvertsStandardInput) {
     const auto r = run_with({"--unicode"}, {2026, 12, 5}, "cyq vYswK\nm`Gr\n");
     EXPECT_EQ(r.status, 0);
