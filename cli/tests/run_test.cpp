@@ -88,6 +88,24 @@ TEST(Run, RangeAndMonthAndUpcomingGoToStandardOutput) {
     EXPECT_EQ(std::count(three.out.begin(), three.out.end(), '\n'), 3);
 }
 
+// --gurmukhi and --legacy write the Nanakshahi side of the range and the coming events in
+// their script; the numbers, dates and weekdays stay as they are.
+TEST(Run, RangeAndComingEventsInEachScript) {
+    EXPECT_EQ(run_with({"--range", "2026-03-13", "2026-03-14", "--gurmukhi"}).out,
+              "2026-03-13\t30\t12\t557\t੩੦ ਫੱਗਣ, ਸੰਮਤ ੫੫੭ ਨਾਨਕ\u0A38\u0A3Cਾਹੀ\n"
+              "2026-03-14\t1\t1\t558\t੧ ਚੇਤ, ਸੰਮਤ ੫੫੮ ਨਾਨਕ\u0A38\u0A3Cਾਹੀ\n");
+    EXPECT_EQ(run_with({"--legacy", "--range", "2026-03-13", "2026-03-14"}).out,
+              "2026-03-13\t30\t12\t557\t30 P`gx, sMmq 557 nwnkSwhI\n"
+              "2026-03-14\t1\t1\t558\t1 cyq, sMmq 558 nwnkSwhI\n");
+    EXPECT_EQ(run_with({"--upcoming", "3", "--gurmukhi"}, {2027, 3, 14}).out,
+              "2027-03-14 Sun     today  ਨਵਾਂ ਸਾਲ, ੧ ਚੇਤ, ਸੰਮਤ ੫੫੯ ਨਾਨਕ\u0A38\u0A3Cਾਹੀ\n"
+              "2027-04-14 Wed   31 days  ਵੈਸਾਖੀ\n"
+              "2027-11-26 Fri  257 days  ਪ੍ਰਕਾ\u0A38\u0A3C ਪੁਰਬ - ਗੁਰੂ ਨਾਨਕ ਸਾਹਿਬ\n");
+    EXPECT_EQ(run_with({"--upcoming", "2", "--legacy"}, {2027, 3, 14}).out,
+              "2027-03-14 Sun    today  nvW swl, 1 cyq, sMmq 559 nwnkSwhI\n"
+              "2027-04-14 Wed  31 days  vYswKI\n");
+}
+
 TEST(Run, TodayOutsideTheCalendarIsAFailureNotBadInput) {
     for (const CivilDate today : {CivilDate{1400, 1, 1}, CivilDate{2026, 2, 30}}) {
         const auto r = run_with({}, today);
