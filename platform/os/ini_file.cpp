@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace tarnvel::platform::os {
 namespace {
@@ -165,18 +166,33 @@ std::optional<std::string> IniFile::Get(std::string_view section, std::string_vi
     return unescape(*found);
 }
 
-std::vector<std::pair<std::string, std::string>> IniFile::Values(std::string_view section) const {
-    std::vector<std::pair<std::string, std::string_view>> keys;
-    std::unordered_map<std::string_view, std::size_t> where;
+std::vector<IniFile::Entry> IniFile::Entries() const {
+    // Each section's keys by name; the last value of a key given twice replaces the first.
+    std::unordered_map<std::string_view, std::unordered_map<std::string_view, std::size_t>> where;
+    std::vector<Entry> out;
     scan(text_, [&](const Line& l) {
-        if (!l.in_section || l.section != section) return;
-        const auto [it, added] = where.try_emplace(l.name, keys.size());
-        if (added) keys.emplace_back(std::string(l.name), l.value);
-        else keys[it->second].second = l.value;
+        if (!l.in_section) return;
+        const auto [it, added] = where[l.section].try_emplace(l.name, out.size());
+        if (added) out.push_back({std::string(l.section), std::string(l.name), std::string(l.value)});
+        else out[it->second].value = l.value;
     });
+    for (Entry& e : out) e.value = unescape(e.value);
+    return out;
+}
+
+std::vector<std::pair<std::string, std::string>> IniFile::Values(std::string_view section) const {
     std::vector<std::pair<std::string, std::string>> out;
-    out.reserve(keys.size());
-    for (auto& [k, v] : keys) out.emplace_back(std::move(k), unescape(v));
+    for (Entry& e : Entries())
+        if (e.section == section) out.emplace_back(std::move(e.key), std::move(e.value));
+    return out;
+}
+
+std::vector<std::string> IniFile::Sections() const {
+    std::vector<std::string> out;
+    std::unordered_set<std::string_view> seen;
+    scan(text_, [&](const Line& l) {
+        if (l.kind == Line::Header && seen.insert(l.name).second) out.emplace_back(l.name);
+    });
     return out;
 }
 

@@ -33,6 +33,14 @@ public:
     std::optional<std::string> Get(std::string_view section, std::string_view key) const;
     // Every key the section holds with its value, in the order the keys first appear.
     std::vector<std::pair<std::string, std::string>> Values(std::string_view section) const;
+    // The names of the good headers, each once, in the order they first appear.
+    std::vector<std::string> Sections() const;
+    struct Entry {
+        std::string section, key, value;
+        bool operator==(const Entry&) const = default;
+    };
+    // Every key of every section with its value, in the order the keys first appear.
+    std::vector<Entry> Entries() const;
 
     // Returns false for a key or section that the format cannot hold (empty, spaces at either
     // end, a control character, '=', '[' or ']', or ';' or '#' first). A key that is there has
