@@ -41,27 +41,27 @@ bool well_formed(std::string_view s) {
     return true;
 }
 
-// Windows-1252's characters for 80..9F; the five it leaves undefined stay C1 controls.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+// Windows-1252's characters for 80..9F in UTF-8; the five it leaves undefined stay C1 controls.
+constexpr std::string_view kCp1252High[32] = {
+    "\xE2\x82\xAC", "\xC2\x81", "\xE2\x80\x9A", "\xC6\x92", "\xE2\x80\x9E", "\xE2\x80\xA6",
+    "\xE2\x80\xA0", "\xE2\x80\xA1", "\xCB\x86", "\xE2\x80\xB0", "\xC5\xA0", "\xE2\x80\xB9",
+    "\xC5\x92", "\xC2\x8D", "\xC5\xBD", "\xC2\x8F", "\xC2\x90", "\xE2\x80\x98",
+    "\xE2\x80\x99", "\xE2\x80\x9C", "\xE2\x80\x9D", "\xE2\x80\xA2", "\xE2\x80\x93", "\xE2\x80\x94",
+    "\xCB\x9C", "\xE2\x84\xA2", "\xC5\xA1", "\xE2\x80\xBA", "\xC5\x93", "\xC2\x9D",
+    "\xC5\xBE", "\xC5\xB8",
 };
 
 std::string cp1252_to_utf8(std::string_view bytes) {
     std::string out;
     for (const char ch : bytes) {
         const auto b = static_cast<unsigned char>(ch);
-        const char32_t c = b >= 0x80 && b <= 0x9F ? kCp1252High[b - 0x80] : b;
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
+        if (b < 0x80) {
+            out += ch;
+        } else if (b < 0xA0) {
+            out += kCp1252High[b - 0x80];
+        } else {  // Latin-1: U+00A0..U+00FF
+            out += static_cast<char>(0xC0 | (b >> 6));
+            out += static_cast<char>(0x80 | (b & 0x3F));
         }
     }
     return out;
