@@ -15,6 +15,7 @@
 
 #include "platform/display_choice.h"
 #include "platform/qt/convert.h"
+#include "platform/qt/desktop_names.h"
 #include "platform/qt/notify_icon.h"
 #include "platform/qt/system_world.h"
 #include "platform/qt/window_messages.h"
@@ -84,6 +85,9 @@ std::unique_ptr<Application> Application::Start(int& argc, char** argv, std::str
     }
     if (!choice.platform.empty()) setenv("QT_QPA_PLATFORM", choice.platform.c_str(), 1);
     g_advice = choice.advice;
+    // Before the application exists: the X11 platform takes the windows' WM_CLASS from it.
+    QCoreApplication::setApplicationName(qt::ApplicationName);
+    QGuiApplication::setDesktopFileName(qt::DesktopId);
     std::vector<std::string> held;
     g_held = &held;
     const QtMessageHandler previous = qInstallMessageHandler(hold_messages);

@@ -2,15 +2,17 @@
 // saw as key=value lines for tests/wine/program_test:
 //   tarnvel_probe PROGRAM.exe
 // Starts the program, waits for its strip window (class TarnvelWindow) to be visible and to
-// stay in place, starts it a second time (that start must end at once without a window of
+// stay in place, reads the titles of its windows, starts it a second time (that start must end at once without a window of
 // its own), then opens the notification icon's menu with a right click on the icon and
 // chooses "E&xit" by its access key.
 
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -39,6 +41,36 @@ HWND VisibleWindow(DWORD pid, const wchar_t* cls) {
     Search s{pid, cls, nullptr};
     EnumWindows(&Visit, reinterpret_cast<LPARAM>(&s));
     return s.found;
+}
+
+struct Titles {
+    DWORD pid;
+    std::vector<std::string> found;  // UTF-8
+};
+
+BOOL CALLBACK CollectTitle(HWND h, LPARAM lp) {
+    auto* t = reinterpret_cast<Titles*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(h, &pid);
+    wchar_t cls[64] = {};
+    GetClassNameW(h, cls, 64);
+    if (pid != t->pid || std::wstring(cls) != L"TarnvelWindow") return TRUE;
+    wchar_t title[256] = {};
+    const int n = GetWindowTextW(h, title, 256);
+    char utf8[1024] = {};
+    WideCharToMultiByte(CP_UTF8, 0, title, n, utf8, sizeof utf8 - 1, nullptr, nullptr);
+    t->found.push_back(utf8);
+    return TRUE;
+}
+
+// The titles of the program's windows, shown or hidden, in alphabetical order, joined by '|'.
+std::string WindowTitles(DWORD pid) {
+    Titles t{pid, {}};
+    EnumWindows(&CollectTitle, reinterpret_cast<LPARAM>(&t));
+    std::sort(t.found.begin(), t.found.end());
+    std::string joined;
+    for (const auto& title : t.found) joined += (joined.empty() ? "" : "|") + title;
+    return joined;
 }
 
 template <class F>
@@ -91,6 +123,7 @@ int main(int argc, char** argv) {
     }
     std::printf("strip=%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
     std::printf("screen=%d %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    std::printf("titles=%s\n", WindowTitles(first.dwProcessId).c_str());
     std::fflush(stdout);
 
     PROCESS_INFORMATION second{};
