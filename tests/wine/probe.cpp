@@ -21,7 +21,7 @@ using Clock = std::chrono::steady_clock;
 struct Search {
     DWORD pid;
     const wchar_t* cls;
-    HWND found;
+    std::vector<HWND> found;
 };
 
 BOOL CALLBACK Visit(HWND h, LPARAM lp) {
@@ -30,46 +30,36 @@ BOOL CALLBACK Visit(HWND h, LPARAM lp) {
     GetWindowThreadProcessId(h, &pid);
     wchar_t cls[64] = {};
     GetClassNameW(h, cls, 64);
-    if (pid == s->pid && IsWindowVisible(h) && std::wstring(cls) == s->cls) {
-        s->found = h;
-        return FALSE;
-    }
+    if (pid == s->pid && std::wstring(cls) == s->cls) s->found.push_back(h);
     return TRUE;
 }
 
-HWND VisibleWindow(DWORD pid, const wchar_t* cls) {
-    Search s{pid, cls, nullptr};
+// The top-level windows of the process and class, shown or hidden.
+std::vector<HWND> Windows(DWORD pid, const wchar_t* cls) {
+    Search s{pid, cls, {}};
     EnumWindows(&Visit, reinterpret_cast<LPARAM>(&s));
     return s.found;
 }
 
-struct Titles {
-    DWORD pid;
-    std::vector<std::string> found;  // UTF-8
-};
-
-BOOL CALLBACK CollectTitle(HWND h, LPARAM lp) {
-    auto* t = reinterpret_cast<Titles*>(lp);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(h, &pid);
-    wchar_t cls[64] = {};
-    GetClassNameW(h, cls, 64);
-    if (pid != t->pid || std::wstring(cls) != L"TarnvelWindow") return TRUE;
-    wchar_t title[256] = {};
-    const int n = GetWindowTextW(h, title, 256);
-    char utf8[1024] = {};
-    WideCharToMultiByte(CP_UTF8, 0, title, n, utf8, sizeof utf8 - 1, nullptr, nullptr);
-    t->found.push_back(utf8);
-    return TRUE;
+HWND VisibleWindow(DWORD pid, const wchar_t* cls) {
+    for (HWND h : Windows(pid, cls))
+        if (IsWindowVisible(h)) return h;
+    return nullptr;
 }
 
 // The titles of the program's windows, shown or hidden, in alphabetical order, joined by '|'.
 std::string WindowTitles(DWORD pid) {
-    Titles t{pid, {}};
-    EnumWindows(&CollectTitle, reinterpret_cast<LPARAM>(&t));
-    std::sort(t.found.begin(), t.found.end());
+    std::vector<std::string> titles;
+    for (HWND h : Windows(pid, L"TarnvelWindow")) {
+        wchar_t title[256] = {};
+        const int n = GetWindowTextW(h, title, 256);
+        char utf8[1024] = {};
+        WideCharToMultiByte(CP_UTF8, 0, title, n, utf8, sizeof utf8 - 1, nullptr, nullptr);
+        titles.push_back(utf8);
+    }
+    std::sort(titles.begin(), titles.end());
     std::string joined;
-    for (const auto& title : t.found) joined += (joined.empty() ? "" : "|") + title;
+    for (const auto& title : titles) joined += (joined.empty() ? "" : "|") + title;
     return joined;
 }
 
