@@ -86,7 +86,10 @@ std::unique_ptr<Application> Application::Start(int& argc, char** argv, std::str
     if (!choice.platform.empty()) setenv("QT_QPA_PLATFORM", choice.platform.c_str(), 1);
     g_advice = choice.advice;
     // Before the application exists: the X11 platform takes the windows' WM_CLASS from it.
+    // The display name follows the application name; set on its own, Qt would append it
+    // to every window title that does not end in it ("Tarnvel Reader — Tarnvel").
     QCoreApplication::setApplicationName(qt::ApplicationName);
+    // The Wayland platform's application id, where a user chooses that platform.
     QGuiApplication::setDesktopFileName(qt::DesktopId);
     std::vector<std::string> held;
     g_held = &held;
