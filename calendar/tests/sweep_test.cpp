@@ -1,73 +1,58 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <optional>
+
 #include "calendar/nanakshahi_date.h"
 
 namespace tarnvel {
 namespace {
 
-// Walks every day from the first Nanakshahi New Year to the end of 2600 and checks
-// what must hold between consecutive days, whatever the table says of single dates.
-TEST(Sweep, ConsecutiveDaysFrom1469To2600) {
+// Every day from 1469-03-14 to 9999-12-31: its Nanakshahi day is the one after the day before's
+// (so every month has its length, Phagan its leap day and the year turns on 1 Chet), it gives
+// the Gregorian day back, and the day count and the weekday run on with it.
+TEST(Sweep, EveryDayOfTheCalendar) {
     CivilDate g = NanakshahiEpoch;
-    NanakshahiFields prev = nanakshahi_fields(g);
-    ASSERT_EQ(prev, (NanakshahiFields{1, 1, 1}));
-    int run = 1;  // days seen so far in prev's month
+    NanakshahiFields stepped{1, 1, 1};
     std::int64_t serial = days_from_civil(g);
-    int failures = 0;
-    for (g = next_day(g); g.year <= 2600 && failures < 10; g = next_day(g)) {
-        ++serial;
+    int day_of_week = weekday(g), failures = 0;
+    for (; g.year <= 9999 && failures < 10; g = next_day(g), stepped = next_nanakshahi_day(stepped), ++serial) {
         const NanakshahiFields f = nanakshahi_fields(g);
-        const bool ok_day = f.day >= 1 && f.day <= 31 && f.month >= 1 && f.month <= 12;
-        bool ok_step;
-        if (f.month == prev.month) {
-            ok_step = f.day == prev.day + 1 && f.year == prev.year;
-            ++run;
-        } else {
-            const int expected_next = prev.month == 12 ? 1 : prev.month + 1;
-            const int expected_year = prev.month == 12 ? prev.year + 1 : prev.year;
-            ok_step = f.month == expected_next && f.day == 1 && f.year == expected_year &&
-                      prev.day == month_length(prev.year, prev.month) &&
-                      run == prev.day;
-            run = 1;
-        }
-        const bool new_year_on_14_march = (g.month == 3 && g.day == 14) == (f.month == 1 && f.day == 1);
-        const bool ok_inverse = gregorian_of(f.year, f.month, f.day) == g && days_from_civil(g) == serial &&
-                                civil_from_days(serial) == g;
-        if (!(ok_day && ok_step && new_year_on_14_march && ok_inverse)) {
+        if (f != stepped || gregorian_date(f.year, f.month, f.day) != g || days_from_civil(g) != serial ||
+            civil_from_days(serial) != g || weekday(g) != day_of_week) {
             ++failures;
             ADD_FAILURE() << g.year << '-' << g.month << '-' << g.day << " gives " << f.day << '/' << f.month << '/'
-                          << f.year << " after " << prev.day << '/' << prev.month << '/' << prev.year;
+                          << f.year << ", expected " << stepped.day << '/' << stepped.month << '/' << stepped.year;
         }
-        prev = f;
+        day_of_week = (day_of_week + 1) % 7;
     }
     EXPECT_EQ(failures, 0);
+    // No Nanakshahi day is accepted beyond those: as many as there are Gregorian days.
+    std::int64_t accepted = 0;
+    for (int year = 1; year <= 8531; ++year)
+        for (int month = 1; month <= 12; ++month)
+            for (int day = 1; day <= 32; ++day) accepted += gregorian_date(year, month, day).has_value();
+    EXPECT_EQ(accepted, serial - days_from_civil(NanakshahiEpoch));
 }
 
-TEST(Sweep, PhaganHas31DaysExactlyInGregorianLeapYears) {
-    struct {
-        int gregorian_year;
-        int phagan_days;
-    } const cases[] = {{1900, 30}, {1996, 31}, {2000, 31}, {2026, 30}, {2028, 31}, {2100, 30}, {2400, 31}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.gregorian_year);
-        const NanakshahiFields eve = nanakshahi_fields(c.gregorian_year, 3, 13);
-        EXPECT_EQ(eve.month, 12);
-        EXPECT_EQ(eve.day, c.phagan_days);
-        EXPECT_EQ(month_length(eve.year, 12), c.phagan_days);
-    }
+// Days outside the months and outside the Gregorian years 1..9999; before the calendar's first
+// year there are still Gregorian days.
+TEST(Reverse, TheEdges) {
+    const struct {
+        int year, month, day;
+        std::optional<CivilDate> gregorian;
+    } cases[] = {
+        {558, 12, 31, std::nullopt}, {559, 12, 31, CivilDate{2028, 3, 13}}, {558, 6, 0, std::nullopt},
+        {558, 0, 1, std::nullopt},   {558, 13, 1, std::nullopt},            {0, 12, 30, CivilDate{1469, 3, 13}},
+        {-1467, 1, 1, CivilDate{1, 3, 14}}, {-1468, 10, 19, CivilDate{1, 1, 1}}, {-1468, 10, 18, std::nullopt},
+        {8531, 10, 19, std::nullopt}, {8531, 11, 1, std::nullopt}, {INT_MAX, 1, 1, std::nullopt},
+        {INT_MIN, 1, 1, std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(gregorian_date(c.year, c.month, c.day), c.gregorian) << c.day << '/' << c.month << '/' << c.year;
 }
 
-TEST(Sweep, CivilHelpers) {
-    EXPECT_EQ(weekday({1970, 1, 1}), 4);  // Thursday
-    EXPECT_EQ(weekday({2026, 12, 6}), 0);  // Sunday
-    EXPECT_EQ(weekday({1469, 3, 14}), weekday(civil_from_days(days_from_civil({1469, 3, 14}) + 7)));
-    EXPECT_FALSE(is_valid({2026, 2, 29}));
-    EXPECT_TRUE(is_valid({2000, 2, 29}));
-    EXPECT_FALSE(is_valid({1900, 2, 29}));
-    EXPECT_FALSE(is_valid({2026, 4, 31}));
-    EXPECT_FALSE(is_valid({2026, 13, 1}));
-    EXPECT_EQ(next_day({9999, 12, 31}), (CivilDate{10000, 1, 1}));
-}
+static_assert(gregorian_date(559, 1, 1) == CivilDate{2027, 3, 14});
 
 }  // namespace
 }  // namespace tarnvel

@@ -12,21 +12,16 @@ namespace tarnvel::cli::testing {
 
 struct RunResult {
     int status = -1;
-    std::string out;
-    std::string err;
+    std::string out, err;
 };
 
-// 2026-12-05 12:00:00 UTC.
-inline constexpr std::int64_t FixedNow = 1796472000;
+inline constexpr std::int64_t FixedNow = 1796472000;  // 2026-12-05 12:00:00 UTC
 
 inline RunResult run_in(std::vector<std::string_view> args, const Context& context, const std::string& input = {}) {
     std::istringstream in(input);
     std::ostringstream out, err;
-    RunResult r;
-    r.status = run(args, context, in, out, err);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
+    const int status = run(args, context, in, out, err);
+    return {status, out.str(), err.str()};
 }
 
 inline RunResult run_with(std::vector<std::string_view> args, CivilDate today = {2026, 12, 5},

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <string_view>
+#include <utility>
 
 #include "gurmukhi/gurmukhi.h"
 
@@ -14,126 +14,52 @@ namespace {
 using tarnvel::gurmukhi::legacy_latin1_to_unicode;
 using tarnvel::gurmukhi::legacy_to_unicode;
 
-struct Case {
-    std::string_view legacy;
-    std::string_view unicode;
-};
-
-void expect_all(std::initializer_list<Case> cases) {
-    for (const Case& c : cases) {
-        EXPECT_EQ(legacy_to_unicode(c.legacy), c.unicode) << "legacy input: " << c.legacy;
-    }
-}
-
-TEST(Layout, NanakshahiMonthNames) {
-    expect_all({
-        {"cyq", "ਚੇਤ"},
-        {"vYswK", "ਵੈਸਾਖ"},
-        {"jyT", "ਜੇਠ"},
-        {"hwV", "ਹਾੜ"},
-        {"swvx", "ਸਾਵਣ"},
-        {"BwdoN", "ਭਾਦੋਂ"},
-        {"A`sU", "ਅੱਸੂ"},
-        {"k`qk", "ਕੱਤਕ"},
-        {"m`Gr", "ਮੱਘਰ"},
-        {"poh", "ਪੋਹ"},
-        {"mwG", "ਮਾਘ"},
-        {"P`gx", "ਫੱਗਣ"},
-    });
-}
-
-TEST(Layout, DateLineWithDigitsAndNuktaLetter) {
-    const std::string out = legacy_to_unicode("22 m`Gr, sMmq 558 nwnkSwhI");
-    EXPECT_EQ(out, "੨੨ ਮੱਘਰ, ਸੰਮਤ ੫੫੮ ਨਾਨਕ\u0A38\u0A3Cਾਹੀ");
-    EXPECT_EQ(out.find("\u0A36"), std::string::npos) << "precomposed sha is not NFC";
-}
-
-TEST(Layout, SihariFollowsConsonantAndItsSubjoinedLetters) {
-    expect_all({
+TEST(Layout, KeysGiveTheLettersAReaderOfTheFontSees) {
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        // The month names, and a date line with digits and a nukta letter.
+        {"cyq", "ਚੇਤ"}, {"vYswK", "ਵੈਸਾਖ"}, {"jyT", "ਜੇਠ"}, {"hwV", "ਹਾੜ"}, {"swvx", "ਸਾਵਣ"}, {"BwdoN", "ਭਾਦੋਂ"},
+        {"A`sU", "ਅੱਸੂ"}, {"k`qk", "ਕੱਤਕ"}, {"m`Gr", "ਮੱਘਰ"}, {"poh", "ਪੋਹ"}, {"mwG", "ਮਾਘ"}, {"P`gx", "ਫੱਗਣ"},
+        {"22 m`Gr, sMmq 558 nwnkSwhI", "੨੨ ਮੱਘਰ, ਸੰਮਤ ੫੫੮ ਨਾਨਕ\u0A38\u0A3Cਾਹੀ"},
+        // The sihari, typed first, follows its consonant and that consonant's subjoined letters.
         {"ikrpw", "ਕਿਰਪਾ"},
-        {"ikRpw", "ਕ੍ਰਿਪਾ"},   // subjoined ra belongs to ka: sihari after it
-        {"iBRMg", "ਭ੍ਰਿੰਗ"},    // and before the tippi
+        {"ikRpw", "ਕ੍ਰਿਪਾ"},
+        {"iBRMg", "ਭ੍ਰਿੰਗ"},  // and goes before the tippi
         {"icHn", "ਚ੍ਹਿਨ"},
-        {"ipRA", "ਪ੍ਰਿਅ"},     // the following carrier is a new syllable
+        {"ipRA", "ਪ੍ਰਿਅ"},  // the following carrier is a new syllable
         {"iS", "\u0A38\u0A3C\u0A3F"},  // after the nukta too
-        {"ijMn@I", "ਜਿੰਨੑੀ"},   // udaat stays on its letter, before the vowel sign
+        {"ijMn@I", "ਜਿੰਨੑੀ"},  // udaat stays on its letter, before the vowel sign
         {"ikriq", "ਕਿਰਤਿ"},
-    });
-}
-
-TEST(Layout, VowelCarriersFormIndependentVowels) {
-    expect_all({
-        {"a", "ੳ"},   {"au", "ਉ"},  {"aU", "ਊ"},  {"ao", "ਓ"}, {"E", "ਓ"},
-        {"A", "ਅ"},   {"Aw", "ਆ"},  {"AY", "ਐ"},  {"AO", "ਔ"}, {"AW", "ਆਂ"},
-        {"e", "ੲ"},   {"ie", "ਇ"},  {"eI", "ਈ"},  {"ey", "ਏ"},
-        {"ie`k", "ਇੱਕ"},
-        {"kMau", "ਕੰਉ"},   // ura after a tippi starts its own syllable
+        // Vowel carriers form the independent vowels.
+        {"a", "ੳ"}, {"au", "ਉ"}, {"aU", "ਊ"}, {"ao", "ਓ"}, {"E", "ਓ"}, {"A", "ਅ"}, {"Aw", "ਆ"}, {"AY", "ਐ"},
+        {"AO", "ਔ"}, {"AW", "ਆਂ"}, {"e", "ੲ"}, {"ie", "ਇ"}, {"eI", "ਈ"}, {"ey", "ਏ"}, {"ie`k", "ਇੱਕ"},
+        {"kMau", "ਕੰਉ"},  // ura after a tippi starts its own syllable
         {"Aau", "ਅਉ"},
-        {"AI", "ਅੀ"},      // aira has no ii form: kept as typed
-    });
-}
-
-TEST(Layout, SignsOnOneLetterComeOutInUnicodeOrder) {
-    // Nasals and adhak follow the vowel signs; subjoined letters and nukta precede them.
-    expect_all({
-        {"kuM", "ਕੁੰ"}, {"kMu", "ਕੁੰ"},
-        {"ku`", "ਕੁੱ"}, {"k`u", "ਕੁੱ"},
-        {"kwN", "ਕਾਂ"}, {"kNw", "ਕਾਂ"}, {"kW", "ਕਾਂ"},
-        {"pRu", "ਪ੍ਰੁ"}, {"puR", "ਪ੍ਰੁ"},
-        {"kæw", "\u0A15\u0A3C\u0A3E"}, {"kwæ", "\u0A15\u0A3C\u0A3E"},
+        {"AI", "ਅੀ"},  // aira has no ii form: kept as typed
+        // Signs on one letter in Unicode order, whatever the typing order: nasals and adhak after
+        // the vowel signs, subjoined letters and nukta before them; two vowel signs left, top,
+        // bottom, right.
+        {"kuM", "ਕੁੰ"}, {"kMu", "ਕੁੰ"}, {"ku`", "ਕੁੱ"}, {"k`u", "ਕੁੱ"}, {"kwN", "ਕਾਂ"}, {"kNw", "ਕਾਂ"}, {"kW", "ਕਾਂ"},
+        {"pRu", "ਪ੍ਰੁ"}, {"puR", "ਪ੍ਰੁ"}, {"kæw", "\u0A15\u0A3C\u0A3E"}, {"kwæ", "\u0A15\u0A3C\u0A3E"},
         {"kRæ", "\u0A15\u0A3C\u0A4D\u0A30"},  // nukta (ccc 7) before virama (ccc 9)
-        // Two vowel signs on one letter: left, top, bottom, right, whatever the typing order.
-        {"suohMdw", "ਸੋੁਹੰਦਾ"}, {"souhMdw", "ਸੋੁਹੰਦਾ"},
-        {"kwu", "ਕੁਾ"}, {"kuw", "ਕੁਾ"},
-        {"ikyu", "ਕਿੇੁ"},
-        {"aou", "ਓੁ"},
-    });
-}
-
-TEST(Layout, NuktaLettersAreDecomposed) {
-    expect_all({
-        {"Sbd", "\u0A38\u0A3Cਬਦ"},
-        {"^usI", "\u0A16\u0A3Cੁਸੀ"},
-        {"ZrIb", "\u0A17\u0A3Cਰੀਬ"},
-        {"zmIn", "\u0A1C\u0A3Cਮੀਨ"},
-        {"&rk", "\u0A2B\u0A3Cਰਕ"},
-        {"L", "\u0A32\u0A3C"},
-    });
-}
-
-TEST(Layout, DigitsDandasAndEkOnkar) {
-    expect_all({
-        {"0123456789", "੦੧੨੩੪੫੬੭੮੯"},
-        {"[", "।"},
-        {"]", "॥"},
-        {"rwm ]1]", "ਰਾਮ ॥੧॥"},
-        {"<> siq nwmu", "ੴ ਸਤਿ ਨਾਮੁ"},
-        {"|", "ਙ"},
-        {"\\", "ਞ"},
-    });
-}
-
-TEST(Layout, FamilyVariantsActLikeTheirPrimaryKeys) {
-    // Each variant is tried where its role matters: in front of a vowel sign it must still be
-    // moved behind it, or it must still carry the sihari past it.
-    struct Variant {
-        std::string_view variant;
-        std::string_view primary;
-    };
-    for (const Variant v : {Variant{"ikµu", "ikMu"}, Variant{"ikˆw", "ikNw"}, Variant{"k~u", "k`u"},
-                            Variant{"iküM", "ikuM"}, Variant{"k¨", "kU"}, Variant{"ik®", "ikR"}}) {
-        EXPECT_EQ(legacy_to_unicode(v.variant), legacy_to_unicode(v.primary)) << v.variant;
-    }
-    expect_all({
-        {"ik†", "ਕ੍ਟਿ"},
-        {"iqœ", "ਤ੍ਤਿ"},
-        {"sÍ", "ਸ੍ਵ"},
-        {"pç", "ਪ੍ਚ"},
-        {"dÎ", "ਦ੍ਯ"},
-        {"k´", "ਕੵ"},
-        {"duÚ", "ਦੁਃ"},
+        {"suohMdw", "ਸੋੁਹੰਦਾ"}, {"souhMdw", "ਸੋੁਹੰਦਾ"}, {"kwu", "ਕੁਾ"}, {"kuw", "ਕੁਾ"}, {"ikyu", "ਕਿੇੁ"}, {"aou", "ਓੁ"},
+        // Nukta letters come out decomposed.
+        {"Sbd", "\u0A38\u0A3Cਬਦ"}, {"^usI", "\u0A16\u0A3Cੁਸੀ"}, {"ZrIb", "\u0A17\u0A3Cਰੀਬ"}, {"zmIn", "\u0A1C\u0A3Cਮੀਨ"},
+        {"&rk", "\u0A2B\u0A3Cਰਕ"}, {"L", "\u0A32\u0A3C"},
+        // Digits, dandas, ek onkar and the rarer letters.
+        {"0123456789", "੦੧੨੩੪੫੬੭੮੯"}, {"rwm [ ]1]", "ਰਾਮ । ॥੧॥"}, {"<> siq nwmu", "ੴ ਸਤਿ ਨਾਮੁ"}, {"|\\", "ਙਞ"},
+        // The family's extra keys: subjoined letters, signs and a ligature.
+        {"ik†", "ਕ੍ਟਿ"}, {"iqœ", "ਤ੍ਤਿ"}, {"sÍ", "ਸ੍ਵ"}, {"pç", "ਪ੍ਚ"}, {"dÎ", "ਦ੍ਯ"}, {"k´", "ਕੵ"}, {"duÚ", "ਦੁਃ"},
         {"iqsƒ", "ਤਿਸਨੂੰ"},
-    });
+    };
+    for (const auto& [legacy, unicode] : cases) EXPECT_EQ(legacy_to_unicode(legacy), unicode) << "legacy input: " << legacy;
+}
+
+// Each variant is tried where its role matters: in front of a vowel sign it must still be moved
+// behind it, or it must still carry the sihari past it.
+TEST(Layout, FamilyVariantsActLikeTheirPrimaryKeys) {
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"ikµu", "ikMu"}, {"ikˆw", "ikNw"}, {"k~u", "k`u"}, {"iküM", "ikuM"}, {"k¨", "kU"}, {"ik®", "ikR"}};
+    for (const auto& [variant, primary] : cases) EXPECT_EQ(legacy_to_unicode(variant), legacy_to_unicode(primary)) << variant;
 }
 
 TEST(Layout, EightBitInputIsWindows1252) {

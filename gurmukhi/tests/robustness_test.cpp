@@ -9,33 +9,16 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "gurmukhi/gurmukhi.h"
+#include "gurmukhi/tests/utf8_check.h"
 
 namespace {
 
 using tarnvel::gurmukhi::legacy_latin1_to_unicode;
 using tarnvel::gurmukhi::legacy_to_unicode;
-
-// Strict UTF-8 check written independently of the converter's decoder.
-bool valid_utf8(std::string_view s) {
-    std::size_t i = 0;
-    while (i < s.size()) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        std::size_t n = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 0;
-        if (n == 0 || i + n > s.size()) return false;
-        char32_t cp = n == 1 ? b : b & (0x7F >> n);
-        for (std::size_t k = 1; k < n; ++k) {
-            const auto c = static_cast<unsigned char>(s[i + k]);
-            if ((c & 0xC0) != 0x80) return false;
-            cp = (cp << 6) | (c & 0x3F);
-        }
-        constexpr char32_t min_for_length[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (cp < min_for_length[n] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-        i += n;
-    }
-    return true;
-}
+using tarnvel::test::valid_utf8;
 
 std::size_t count(std::string_view haystack, std::string_view needle) {
     std::size_t n = 0;
@@ -52,68 +35,33 @@ void expect_gurmukhi_nfc(std::string_view out, std::string_view input) {
     EXPECT_EQ(out.find("\u0A4D\u0A3C"), std::string_view::npos) << "input: " << input;
 }
 
-TEST(Robustness, AsciiPunctuationAndWhitespacePassThrough) {
-    for (std::string_view s : {" ", "\n", "\r\n", "\t", ".", ",", ";", ":", "!", "?", "'", "\"", "(", ")", "-",
-                               "+", "=", "/", "*", "_", "#", "$", "%", "{", "}", "<", ">", "  \n\n  ",
-                               "(.,;:!?)"}) {
+// Text that is no key passes through in both encodings: punctuation, whitespace, other scripts.
+TEST(Robustness, WhatIsNoKeyPassesThrough) {
+    for (std::string_view s : {" \n\r\n\t.,;:!?'\"()-+=/*_#$%{}><", "  \n\n  "}) {
         EXPECT_EQ(legacy_to_unicode(s), s);
         EXPECT_EQ(legacy_latin1_to_unicode(s), s);
     }
-    EXPECT_EQ(legacy_to_unicode("rwm,\nrwm.\r\n"), "ਰਾਮ,\nਰਾਮ.\r\n");
+    for (std::string_view s : {"é€😀Ω", "ਕਿਰਪਾ", "\uFFFD"}) EXPECT_EQ(legacy_to_unicode(s), s);
 }
 
-TEST(Robustness, SihariWithoutAFollowingLetterIsKeptInPlace) {
-    struct Case {
-        std::string_view legacy;
-        std::string_view unicode;
+// A sihari with no letter after it stays where it was typed; broken UTF-8 becomes replacement
+// characters, one for each maximal subpart; Unicode nukta letters are brought to NFC.
+TEST(Robustness, OddInput) {
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"rwm,\nrwm.\r\n", "ਰਾਮ,\nਰਾਮ.\r\n"},
+        {"i", "ਿ"}, {"i ", "ਿ "}, {" i", " ਿ"}, {"k i", "ਕ ਿ"}, {"i\nk", "ਿ\nਕ"}, {"i]", "ਿ॥"}, {"i1", "ਿ੧"},
+        {"iik", "ਿਕਿ"},  // only the nearer sihari reaches the letter
+        {"iR", "ਿ੍ਰ"}, {"iM", "ਿੰ"}, {"i.k", "ਿ.ਕ"}, {"i\xE2\x82\xAC", "ਿ€"}, {"i\xFF", "ਿ\uFFFD"},
+        {"\xFF", "\uFFFD"}, {"k\xFFk", "ਕ\uFFFDਕ"},
+        {"\xE0\xA8", "\uFFFD"}, {"\xE0\xA8k", "\uFFFDਕ"},  // cut short
+        {"\xC0\xAF", "\uFFFD\uFFFD"}, {"\xE0\x80\xAF", "\uFFFD\uFFFD\uFFFD"},  // overlong
+        {"\xF0\x80\x80\xAF", "\uFFFD\uFFFD\uFFFD\uFFFD"},                   // overlong
+        {"\xED\xA0\x80", "\uFFFD\uFFFD\uFFFD"},                               // surrogate
+        {"\xF4\x90\x80\x80", "\uFFFD\uFFFD\uFFFD\uFFFD"},                   // past U+10FFFF
+        {"\x80k", "\uFFFDਕ"},                                                  // lone continuation byte
+        {"\u0A36\u0A33", "\u0A38\u0A3C\u0A32\u0A3C"}, {"\u0A38\u0A4D\u0A3C", "\u0A38\u0A3C\u0A4D"},
     };
-    for (const Case& c : {
-             Case{"i", "ਿ"},
-             Case{"i ", "ਿ "},
-             Case{" i", " ਿ"},
-             Case{"k i", "ਕ ਿ"},
-             Case{"i\nk", "ਿ\nਕ"},
-             Case{"i]", "ਿ॥"},
-             Case{"i1", "ਿ੧"},
-             Case{"iik", "ਿਕਿ"},  // only the nearer sihari reaches the letter
-             Case{"iR", "ਿ੍ਰ"},
-             Case{"iM", "ਿੰ"},
-             Case{"i.k", "ਿ.ਕ"},
-             Case{"i\xE2\x82\xAC", "ਿ€"},
-         }) {
-        EXPECT_EQ(legacy_to_unicode(c.legacy), c.unicode) << "legacy input: " << c.legacy;
-    }
-}
-
-TEST(Robustness, MalformedUtf8BecomesReplacementCharacters) {
-    struct Case {
-        std::string_view bytes;
-        std::string_view unicode;
-    };
-    for (const Case& c : {
-             Case{"\xFF", "\uFFFD"},
-             Case{"k\xFFk", "ਕ\uFFFDਕ"},
-             Case{"\xE0\xA8", "\uFFFD"},                      // truncated: one maximal subpart
-             Case{"\xE0\xA8k", "\uFFFDਕ"},
-             Case{"\xC0\xAF", "\uFFFD\uFFFD"},                // overlong
-             Case{"\xE0\x80\xAF", "\uFFFD\uFFFD\uFFFD"},          // overlong
-             Case{"\xF0\x80\x80\xAF", "\uFFFD\uFFFD\uFFFD\uFFFD"},  // overlong
-             Case{"\xED\xA0\x80", "\uFFFD\uFFFD\uFFFD"},      // surrogate
-             Case{"\xF4\x90\x80\x80", "\uFFFD\uFFFD\uFFFD\uFFFD"},  // past U+10FFFF
-             Case{"\x80k", "\uFFFDਕ"},                        // lone continuation byte
-             Case{"i\xFF", "ਿ\uFFFD"},
-         }) {
-        EXPECT_EQ(legacy_to_unicode(c.bytes), c.unicode);
-    }
-}
-
-TEST(Robustness, TextOutsideTheLayoutPassesThrough) {
-    for (std::string_view s : {"é", "€", "😀", "ਕਿਰਪਾ", "\uFFFD", "Ω"}) {
-        EXPECT_EQ(legacy_to_unicode(s), s);
-    }
-    // Already-Unicode nukta letters are brought to NFC.
-    EXPECT_EQ(legacy_to_unicode("\u0A36\u0A33"), "\u0A38\u0A3C\u0A32\u0A3C");
-    EXPECT_EQ(legacy_to_unicode("\u0A38\u0A4D\u0A3C"), "\u0A38\u0A3C\u0A4D");
+    for (const auto& [input, unicode] : cases) EXPECT_EQ(legacy_to_unicode(input), unicode) << "input: " << input;
 }
 
 TEST(Robustness, RandomBytesGiveValidUtf8) {
