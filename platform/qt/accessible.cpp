@@ -7,8 +7,6 @@
 #include <QAccessibleWidget>
 #include <QPainter>
 #include <QPen>
-#include <QScrollBar>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
