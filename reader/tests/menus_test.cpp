@@ -355,25 +355,5 @@ TEST_F(MenuTest, EscapeDoesWhatExitDoes) {
     EXPECT_EQ(strip.closed_calls, 1);
 }
 
-TEST_F(MenuTest, ScreenReadersMeetTheMenusAndTheText) {
-    using platform::AccessibleRole;
-    Start({2026, 5, 5});
-    const struct {
-        int code;
-        AccessibleRole role;
-    } labels[] = {{HoverBarahmaha, AccessibleRole::Menu}, {HoverAkhan, AccessibleRole::Menu},
-                  {HoverHistory, AccessibleRole::MenuItem}, {HoverAbout, AccessibleRole::Menu},
-                  {HoverExit, AccessibleRole::MenuItem}};
-    for (const auto& l : labels) {
-        EXPECT_EQ(c().MenuLabel(l.code).Role(), l.role) << l.code;
-        EXPECT_EQ(c().MenuLabel(l.code).AccessibleName(), c().MenuLabel(l.code).Caption());
-    }
-    EXPECT_EQ(c().ImageControl0.Role(), AccessibleRole::Button);
-    EXPECT_EQ(c().ImageControl0.AccessibleName(), "Maximize");
-    EXPECT_EQ(c().ImageControl1.AccessibleName(), "Restore");
-    EXPECT_EQ(c().rchParagraph.Role(), AccessibleRole::Document);
-    EXPECT_FALSE(c().rchParagraph.AccessibleName().empty());
-}
-
 }  // namespace
 }  // namespace tarnvel::reader

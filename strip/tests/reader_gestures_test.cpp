@@ -182,29 +182,5 @@ TEST_F(ReaderGestureTest, HidingTheStripTakesTheMarkAway) {
     EXPECT_FALSE(w().on_key(platform::Key::Enter));
 }
 
-TEST_F(ReaderGestureTest, ScreenReadersMeetNamedControls) {
-    using platform::AccessibleRole;
-    const struct {
-        AccessibleRole role;
-        std::string name;
-        AccessibleRole expected_role;
-        std::string expected_name;
-    } controls[] = {
-        {c().Label1.Role(), c().Label1.AccessibleName(), AccessibleRole::Text, "06 December 2026"},
-        {c().Label2.Role(), c().Label2.AccessibleName(), AccessibleRole::Text, ModuleNanakshahiDate.NanakshahiDate_English},
-        {c().Label4.Role(), c().Label4.AccessibleName(), AccessibleRole::Link, "More Information"},
-        {c().Label3.Role(), c().Label3.AccessibleName(), AccessibleRole::Link, std::string(WebAddress)},
-        {c().ImageClose.Role(), c().ImageClose.AccessibleName(), AccessibleRole::Button, "Close"},
-        {c().ImageTopBar.Role(), c().ImageTopBar.AccessibleName(), AccessibleRole::None, ""},
-    };
-    for (const auto& k : controls) {
-        EXPECT_EQ(k.role, k.expected_role) << k.expected_name;
-        EXPECT_EQ(k.name, k.expected_name);
-    }
-    // The date's name follows its caption (the Gurmukhi line under the pointer, too).
-    c().Label2.SetCaption("other");
-    EXPECT_EQ(c().Label2.AccessibleName(), "other");
-}
-
 }  // namespace
 }  // namespace tarnvel::strip
