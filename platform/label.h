@@ -3,10 +3,12 @@
 // form designer: caption, tooltip, colour, font, alignment, transparent
 // background and sizing to its text.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 
+#include "platform/accessible.h"
 #include "platform/colour.h"
 #include "platform/font.h"
 #include "platform/window.h"
@@ -56,7 +58,16 @@ public:
     // keeping the anchored edge (or the horizontal centre) where it is.
     void SetAutoSize(bool on, Anchor anchor = Anchor::Left);
 
+    // Role and name for screen readers; an empty name stands for the caption.
+    void SetAccessible(AccessibleRole role, std::string_view name = {});
+    AccessibleRole Role() const;
+    std::string AccessibleName() const;
+    // The keyboard's mark (platform/focus_ring.h): a dotted frame round the control.
+    void SetFocusMark(bool on);
+    bool FocusMark() const;
+
     MouseHandlers mouse;
+    std::function<void()> on_activate;  // Enter or Space on the marked control, a screen reader's press
 
     struct Impl;
 

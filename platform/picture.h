@@ -3,10 +3,12 @@
 // corner of its box, or scaled to fill the box when stretched; transparent where the
 // picture is.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 
+#include "platform/accessible.h"
 #include "platform/window.h"
 
 namespace tarnvel::platform {
@@ -37,7 +39,16 @@ public:
     // Puts the picture above every control created before it.
     void BringToFront();
 
+    // Role and name for screen readers; an empty name stands for the tooltip.
+    void SetAccessible(AccessibleRole role, std::string_view name = {});
+    AccessibleRole Role() const;
+    std::string AccessibleName() const;
+    // The keyboard's mark (platform/focus_ring.h): a dotted frame round the control.
+    void SetFocusMark(bool on);
+    bool FocusMark() const;
+
     MouseHandlers mouse;
+    std::function<void()> on_activate;  // Enter or Space on the marked control, a screen reader's press
 
     struct Impl;
 

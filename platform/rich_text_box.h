@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/accessible.h"
 #include "platform/colour.h"
 #include "richtext/document.h"
 #include "platform/window.h"
@@ -22,6 +23,8 @@ namespace tarnvel::platform {
 
 struct RichTextState;
 
+// No text cursor is drawn and keys scroll the view: there is nothing to type at. Esc, Enter,
+// Space, Tab and Shift+Tab go on to the window's on_key.
 class RichTextBox {
 public:
     explicit RichTextBox(Window& parent);  // visible, empty, white background
@@ -67,6 +70,11 @@ public:
     bool ShowsConvertedGurmukhi() const;
     // The text as the view shows it (UTF-8, one "\n" per paragraph or line break).
     std::string ShownText() const;
+
+    // Role and name for screen readers; the text itself is read through the control.
+    void SetAccessible(AccessibleRole role, std::string_view name);
+    AccessibleRole Role() const;
+    std::string AccessibleName() const;
 
     MouseHandlers mouse;               // move only: presses belong to the text view
     std::function<void()> on_change;   // the content was replaced

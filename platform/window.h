@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/accessible.h"
 #include "platform/colour.h"
 #include "platform/font.h"
 #include "platform/units.h"
@@ -85,6 +86,9 @@ public:
 
     MouseHandlers mouse;                // the background: points that no control covers
     std::function<void()> on_resize;    // size or state changed, or first shown
+    // Tab, Shift+Tab, Enter, Space and Esc from the keyboard, wherever the focus is in the
+    // window; true: the key was used. Unset: the toolkit's own handling.
+    std::function<bool(Key)> on_key;
     std::function<void()> on_close;     // the window manager's close (Alt+F4); unset: ignored
 
     struct Impl;

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/focus_ring.h"
 #include "platform/label.h"
 #include "platform/menu.h"
 #include "platform/picture.h"
@@ -100,6 +101,11 @@ public:
     void Label5_MouseUp(platform::MouseButton b);
     void mnuExit_Click();
 
+    // Screen readers and the keyboard (frm_drop_window_keyboard.cpp).
+    void Accessible_Initialize();
+    // Esc does what Exit does.
+    bool Form_KeyDown(platform::Key k);
+
     // Drag by the picture strip (frm_drop_window_drag.cpp). UserMousePosition returns false
     // when it needed the pointer and could not read it.
     bool UserMousePosition(std::string_view state);
@@ -120,6 +126,8 @@ public:
         platform::Timer TmrCheckMouse;
         platform::Timer TimerCalendarDropDownStripMove;
         platform::Menu mnuBaramah, mnuAkhan, mnuAbout;
+        // The five menu-bar labels, then the maximise or restore picture.
+        platform::FocusRing Keyboard;
         platform::Picture& ImageControl(int i) { return i == 0 ? ImageControl0 : ImageControl1; }
         platform::Label& MenuLabel(int code);  // codes 1..5
     };

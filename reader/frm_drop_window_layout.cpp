@@ -77,6 +77,7 @@ void frmDrop_Window::Hide() {
     if (!Loaded()) return;
     window_->Hide();
     controls_->TmrCheckMouse.SetEnabled(false);
+    controls_->Keyboard.Clear();
     // What was hovered is not hovered when the window comes back.
     MouseOff(MouseOnObj_DropWindow);
     MouseOnObj_DropWindow = HoverNone;
@@ -127,6 +128,7 @@ void frmDrop_Window::CreateControls() {
     w.SetCaption("Tarnvel Reader");
     controls_ = std::make_unique<Controls>(w);
     Layout();
+    Accessible_Initialize();
 
     Controls& c = *controls_;
     using platform::MouseButton;

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/focus_ring.h"
 #include "platform/label.h"
 #include "platform/menu.h"
 #include "platform/picture.h"
@@ -75,6 +76,10 @@ public:
     void Label3_MouseUp(platform::MouseButton b);
     void Label4_MouseUp(platform::MouseButton b);  // "More Information": opens the reader
 
+    // Screen readers and the keyboard (frm_first_keyboard.cpp).
+    void Accessible_Initialize();
+    bool Form_KeyDown(platform::Key k);
+
     struct Controls {
         explicit Controls(platform::Window& w);
         platform::Picture ImageTopBar;
@@ -84,6 +89,8 @@ public:
         platform::Timer TmrCheckMouse;
         platform::Timer TimerCalendarMainStripMove;
         platform::Menu mnuTray;
+        // "More Information", the web link, the close picture.
+        platform::FocusRing Keyboard;
     };
     platform::Window& window() { return *window_; }
     Controls& controls() { return *controls_; }

@@ -41,7 +41,9 @@ void frmFirst::Show() {
 }
 
 void frmFirst::Hide() {
-    if (Loaded()) window_->Hide();
+    if (!Loaded()) return;
+    window_->Hide();
+    controls_->Keyboard.Clear();  // shown again, it looks as it did at first
 }
 
 bool frmFirst::Visible() const { return Loaded() && window_->Visible(); }
@@ -65,6 +67,7 @@ void frmFirst::CreateControls() {
     controls_ = std::make_unique<Controls>(w);
     label6_sink_ = std::make_unique<Label6Adapter>(controls_->Label6);
     Layout();
+    Accessible_Initialize();
 
     Controls& c = *controls_;
     w.mouse.move = [this] { PointerMovedOver(HoverNone); };

@@ -3,9 +3,11 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
 #include <QPointer>
 
+#include "platform/qt/accessible.h"
 #include "platform/qt/convert.h"
 #include "platform/qt/window_impl.h"
 
@@ -13,7 +15,7 @@ namespace tarnvel::platform {
 
 namespace {
 
-class LabelWidget : public QLabel {
+class LabelWidget : public QLabel, public qt::AccessibleSource {
 public:
     LabelWidget(Label* l, QWidget* parent) : QLabel(parent), owner(l) {
         setTextFormat(Qt::PlainText);
@@ -21,8 +23,21 @@ public:
         setWordWrap(false);
     }
     Label* owner;
+    bool marked = false;
+
+    AccessibleRole Role() const override { return owner->Role(); }
+    QString Name() const override { return qt::ToQString(owner->AccessibleName()); }
+    void Press() override {
+        if (owner->on_activate) owner->on_activate();
+    }
 
 protected:
+    void paintEvent(QPaintEvent* e) override {
+        QLabel::paintEvent(e);
+        if (!marked) return;
+        QPainter p(this);
+        qt::DrawFocusMark(p, this);
+    }
     void mousePressEvent(QMouseEvent* e) override { qt::DeliverButton(owner->mouse.down, e); }
     void mouseReleaseEvent(QMouseEvent* e) override { qt::DeliverButton(owner->mouse.up, e); }
     void mouseMoveEvent(QMouseEvent* e) override { qt::DeliverMove(owner->mouse.move, e); }
@@ -36,6 +51,8 @@ struct Label::Impl final : Window::Impl::Control {
     QPointer<LabelWidget> w;   // null until the window is first shown
     double left = 0, top = 0, width = 0, height = 0;
     std::string caption, tooltip;
+    Accessible accessible;
+    bool marked = false;
     Font font;
     Colour fore = 0;
     Alignment align = Alignment::Left;
@@ -80,7 +97,11 @@ struct Label::Impl final : Window::Impl::Control {
         QPalette p = w->palette();
         p.setColor(QPalette::WindowText, qt::ToQColor(fore));
         w->setPalette(p);
-        w->setText(qt::ToQString(caption));
+        const QString text = qt::ToQString(caption);
+        if (w->text() != text) {
+            w->setText(text);
+            if (accessible.name.empty()) qt::NameChanged(w);
+        }
         w->setToolTip(qt::ToQString(tooltip));
         Qt::Alignment a = Qt::AlignTop;
         a |= align == Alignment::Left ? Qt::AlignLeft : align == Alignment::Right ? Qt::AlignRight : Qt::AlignHCenter;
@@ -88,6 +109,10 @@ struct Label::Impl final : Window::Impl::Control {
         w->setGeometry(TwipsToPixels(left, f.x), TwipsToPixels(top, f.y), TwipsToPixels(width, f.x),
                        TwipsToPixels(height, f.y));
         w->setVisible(visible);
+        if (w->marked != marked) {
+            w->marked = marked;
+            w->update();
+        }
     }
 
     void CreateWidget(QWidget* client) override {
@@ -178,5 +203,19 @@ void Label::SetAutoSize(bool on, Anchor anchor) {
     impl_->Remember();
     impl_->Apply();
 }
+
+void Label::SetAccessible(AccessibleRole role, std::string_view name) {
+    impl_->accessible = {role, std::string(name)};
+    if (impl_->w) qt::NameChanged(impl_->w);
+}
+AccessibleRole Label::Role() const { return impl_->accessible.role; }
+std::string Label::AccessibleName() const {
+    return impl_->accessible.name.empty() ? impl_->caption : impl_->accessible.name;
+}
+void Label::SetFocusMark(bool on) {
+    impl_->marked = on;
+    impl_->Apply();
+}
+bool Label::FocusMark() const { return impl_->marked; }
 
 }  // namespace tarnvel::platform

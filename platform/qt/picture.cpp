@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "platform/qt/accessible.h"
 #include "platform/qt/convert.h"
 #include "platform/qt/window_impl.h"
 
@@ -14,21 +15,30 @@ namespace tarnvel::platform {
 
 namespace {
 
-class PictureWidget : public QWidget {
+class PictureWidget : public QWidget, public qt::AccessibleSource {
 public:
     PictureWidget(Picture* p, QWidget* parent) : QWidget(parent), owner(p) { setMouseTracking(true); }
     Picture* owner;
     QPixmap pixmap;
     bool stretch = false;
+    bool marked = false;
+
+    AccessibleRole Role() const override { return owner->Role(); }
+    QString Name() const override { return qt::ToQString(owner->AccessibleName()); }
+    void Press() override {
+        if (owner->on_activate) owner->on_activate();
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        if (pixmap.isNull()) return;
         QPainter p(this);
-        if (stretch)
-            p.drawPixmap(rect(), pixmap);
-        else
-            p.drawPixmap(0, 0, pixmap);
+        if (!pixmap.isNull()) {
+            if (stretch)
+                p.drawPixmap(rect(), pixmap);
+            else
+                p.drawPixmap(0, 0, pixmap);
+        }
+        if (marked) qt::DrawFocusMark(p, this);
     }
     void mousePressEvent(QMouseEvent* e) override { qt::DeliverButton(owner->mouse.down, e); }
     void mouseReleaseEvent(QMouseEvent* e) override { qt::DeliverButton(owner->mouse.up, e); }
@@ -67,6 +77,8 @@ struct Picture::Impl final : Window::Impl::Control {
     bool visible = true;
     bool stretch = false;
     std::string tooltip;
+    Accessible accessible;
+    bool marked = false;
 
     void Place() {
         if (!w) return;
@@ -80,6 +92,7 @@ struct Picture::Impl final : Window::Impl::Control {
         w = new PictureWidget(owner, client);
         if (!name.empty()) w->pixmap = QPixmap::fromImage(qt::ReadAsset(name));
         w->stretch = stretch;
+        w->marked = marked;
         w->setToolTip(qt::ToQString(tooltip));
         Place();
         w->setVisible(visible);
@@ -156,5 +169,22 @@ void Picture::BringToFront() {
     if (impl_->parent) impl_->parent->impl().Raise(impl_.get());
     if (impl_->w) impl_->w->raise();
 }
+
+void Picture::SetAccessible(AccessibleRole role, std::string_view name) {
+    impl_->accessible = {role, std::string(name)};
+    if (impl_->w) qt::NameChanged(impl_->w);
+}
+AccessibleRole Picture::Role() const { return impl_->accessible.role; }
+std::string Picture::AccessibleName() const {
+    return impl_->accessible.name.empty() ? impl_->tooltip : impl_->accessible.name;
+}
+void Picture::SetFocusMark(bool on) {
+    impl_->marked = on;
+    if (impl_->w && impl_->w->marked != on) {
+        impl_->w->marked = on;
+        impl_->w->update();
+    }
+}
+bool Picture::FocusMark() const { return impl_->marked; }
 
 }  // namespace tarnvel::platform

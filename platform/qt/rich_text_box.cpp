@@ -1,6 +1,7 @@
 #include "platform/rich_text_box.h"
 
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPointer>
@@ -13,6 +14,7 @@
 
 #include "gurmukhi/fonts.h"
 #include "gurmukhi/gurmukhi.h"
+#include "platform/qt/accessible.h"
 #include "platform/qt/convert.h"
 #include "platform/qt/window_impl.h"
 #include "platform/rich_text_state.h"
@@ -26,7 +28,8 @@ class RichTextWidget : public QTextEdit {
 public:
     RichTextWidget(RichTextBox* r, QWidget* parent) : QTextEdit(parent), owner(r) {
         setReadOnly(true);
-        setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        // Selectable by keyboard would draw a caret in a text no one can type into.
+        setTextInteractionFlags(Qt::TextSelectableByMouse);
         setFrameShape(QFrame::NoFrame);
         setMouseTracking(true);
         viewport()->setMouseTracking(true);
@@ -35,6 +38,19 @@ public:
     RichTextBox* owner;
 
 protected:
+    // The window's keys pass through to it (Space would page down here).
+    void keyPressEvent(QKeyEvent* e) override {
+        switch (e->key()) {
+            case Qt::Key_Escape:
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+            case Qt::Key_Space:
+                if (e->modifiers() == Qt::NoModifier || e->modifiers() == Qt::KeypadModifier) return e->ignore();
+                break;
+            default: break;
+        }
+        QTextEdit::keyPressEvent(e);
+    }
     void mouseMoveEvent(QMouseEvent* e) override {
         if (owner->mouse.move) owner->mouse.move();
         QTextEdit::mouseMoveEvent(e);
@@ -85,6 +101,7 @@ struct RichTextBox::Impl final : Window::Impl::Control, RichTextState {
     double left = 0, top = 0, width = 0, height = 0;
     bool visible = true;
     Colour back = 0x00FFFFFF;
+    Accessible accessible;
     // Whether the view shows converted Gurmukhi; known once the document has been laid
     // into a view (the widget's, or a passing one while there is no widget).
     mutable bool converted = false;
@@ -180,6 +197,12 @@ struct RichTextBox::Impl final : Window::Impl::Control, RichTextState {
         w->verticalScrollBar()->setValue(0);
     }
 
+    void ApplyAccessible() {
+        if (!w) return;
+        if (accessible.role == AccessibleRole::Document) qt::MarkAsDocument(w);
+        w->setAccessibleName(qt::ToQString(accessible.name));
+    }
+
     void ApplyBackColor() {
         if (!w) return;
         QPalette p = w->palette();
@@ -189,6 +212,7 @@ struct RichTextBox::Impl final : Window::Impl::Control, RichTextState {
 
     void CreateWidget(QWidget* client) override {
         w = new RichTextWidget(owner, client);
+        ApplyAccessible();
         ApplyBackColor();
         Place();
         Render();
@@ -264,5 +288,12 @@ std::string RichTextBox::ShownText() const {
     s.replace(QChar::LineSeparator, QChar('\n'));
     return s.toStdString();
 }
+
+void RichTextBox::SetAccessible(AccessibleRole role, std::string_view name) {
+    impl_->accessible = {role, std::string(name)};
+    impl_->ApplyAccessible();
+}
+AccessibleRole RichTextBox::Role() const { return impl_->accessible.role; }
+std::string RichTextBox::AccessibleName() const { return impl_->accessible.name; }
 
 }  // namespace tarnvel::platform

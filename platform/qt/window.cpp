@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "platform/qt/accessible.h"
 #include "platform/qt/convert.h"
 #include "platform/qt/window_impl.h"
 #include "platform/qt/window_messages.h"
@@ -78,6 +79,7 @@ void Window::Impl::Place() {
 
 void Window::Impl::Create() {
     if (form) return;
+    qt::InstallAccessibleFactory();
     form = std::make_unique<FormWidget>(owner);
     client = new ClientWidget(owner, form.get());
     client->setMouseTracking(true);

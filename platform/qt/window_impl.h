@@ -29,6 +29,9 @@ struct Window::Impl {
         void paintEvent(QPaintEvent*) override;
         void changeEvent(QEvent* e) override;
         void closeEvent(QCloseEvent* e) override;
+        // The keys of on_key, from wherever the focus is in the window (window_keys.cpp).
+        void keyPressEvent(QKeyEvent* e) override;
+        bool focusNextPrevChild(bool next) override;
     };
 
     // The client area: background colour, drawn text, the background's pointer events.

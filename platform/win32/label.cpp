@@ -1,5 +1,6 @@
 #include "platform/label.h"
 
+#include "platform/win32/keys.h"
 #include "platform/win32/convert.h"
 #include "platform/win32/window_impl.h"
 
@@ -10,6 +11,8 @@ struct Label::Impl final : win32::Lightweight {
     Window* parent = nullptr;
     TwipsPerPixel factors;
     double left = 0, top = 0, width = 0, height = 0;
+    Accessible accessible;
+    bool marked = false;
     std::string caption, tooltip;
     std::wstring wide;  // the caption as it is drawn
     Font font;
@@ -44,6 +47,7 @@ struct Label::Impl final : win32::Lightweight {
         SetBkMode(dc, TRANSPARENT);
         DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, Format());
         SelectObject(dc, old);
+        if (marked) win32::DrawFocusMark(dc, Bounds());
     }
 
     UINT Format() const {
@@ -168,5 +172,21 @@ void Label::SetAutoSize(bool on, Anchor anchor) {
     impl_->Remember();
     impl_->Apply();
 }
+
+// Windowless: a screen reader meets the window, named by its caption; the role and name are
+// kept for the keyboard and for the program.
+void Label::SetAccessible(AccessibleRole role, std::string_view name) {
+    impl_->accessible = {role, std::string(name)};
+}
+AccessibleRole Label::Role() const { return impl_->accessible.role; }
+std::string Label::AccessibleName() const {
+    return impl_->accessible.name.empty() ? impl_->caption : impl_->accessible.name;
+}
+void Label::SetFocusMark(bool on) {
+    if (impl_->marked == on) return;
+    impl_->marked = on;
+    if (impl_->parent) impl_->parent->impl().Invalidate(impl_->Bounds());
+}
+bool Label::FocusMark() const { return impl_->marked; }
 
 }  // namespace tarnvel::platform

@@ -1,5 +1,6 @@
 #include "platform/picture.h"
 
+#include "platform/win32/keys.h"
 #include "platform/win32/convert.h"
 #include "platform/win32/pictures.h"
 #include "platform/win32/window_impl.h"
@@ -12,6 +13,8 @@ struct Picture::Impl final : win32::Lightweight {
     TwipsPerPixel factors;
     std::shared_ptr<const win32::Bitmap> bitmap;
     double left = 0, top = 0, width = 0, height = 0;
+    Accessible accessible;
+    bool marked = false;
     bool visible = true;
     bool stretch = false;
     std::string tooltip;
@@ -27,11 +30,13 @@ struct Picture::Impl final : win32::Lightweight {
     const std::string& Tip() const override { return tooltip; }
 
     void Paint(HDC dc) const override {
-        if (!bitmap) return;
-        RECT r = Bounds();
-        // At natural size from the top-left corner; the window clips what overhangs the box.
-        if (!stretch) r = {r.left, r.top, r.left + bitmap->width, r.top + bitmap->height};
-        win32::DrawPicture(dc, *bitmap, r);
+        if (bitmap) {
+            RECT r = Bounds();
+            // At natural size from the top-left corner; the window clips what overhangs the box.
+            if (!stretch) r = {r.left, r.top, r.left + bitmap->width, r.top + bitmap->height};
+            win32::DrawPicture(dc, *bitmap, r);
+        }
+        if (marked) win32::DrawFocusMark(dc, Bounds());
     }
 
     void Changed(const RECT& old) {
@@ -94,5 +99,21 @@ const std::string& Picture::ToolTip() const { return impl_->tooltip; }
 void Picture::BringToFront() {
     if (impl_->parent) impl_->parent->impl().Raise(impl_.get());
 }
+
+// Windowless: a screen reader meets the window, named by its caption; the role and name are
+// kept for the keyboard and for the program.
+void Picture::SetAccessible(AccessibleRole role, std::string_view name) {
+    impl_->accessible = {role, std::string(name)};
+}
+AccessibleRole Picture::Role() const { return impl_->accessible.role; }
+std::string Picture::AccessibleName() const {
+    return impl_->accessible.name.empty() ? impl_->tooltip : impl_->accessible.name;
+}
+void Picture::SetFocusMark(bool on) {
+    if (impl_->marked == on) return;
+    impl_->marked = on;
+    if (impl_->parent) impl_->parent->impl().Invalidate(impl_->Bounds());
+}
+bool Picture::FocusMark() const { return impl_->marked; }
 
 }  // namespace tarnvel::platform

@@ -12,6 +12,7 @@
 #include "richtext/rtf_writer.h"
 #include "richtext/utf.h"
 #include "platform/shown_document.h"
+#include "platform/win32/keys.h"
 #include "platform/win32/convert.h"
 #include "platform/win32/system_world.h"
 #include "platform/win32/window_impl.h"
@@ -49,6 +50,21 @@ DWORD CALLBACK WriteRtf(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* writte
 
 }  // namespace
 
+namespace {
+
+// The virtual key of a WM_CHAR of Tab, Enter, Space or Esc; 0 for other characters.
+WPARAM CharKey(WPARAM ch) {
+    switch (ch) {
+        case L'\t': return VK_TAB;
+        case L'\r': return VK_RETURN;
+        case L' ': return VK_SPACE;
+        case 0x1B: return VK_ESCAPE;
+        default: return 0;
+    }
+}
+
+}  // namespace
+
 struct RichTextBox::Impl final : win32::Child, RichTextState {
     RichTextBox* owner = nullptr;
     Window* parent = nullptr;
@@ -59,6 +75,7 @@ struct RichTextBox::Impl final : win32::Child, RichTextState {
     bool visible = true;
     Colour back = 0x00FFFFFF;
     bool converted = false;
+    Accessible accessible;
 
     ~Impl() override {
         if (hwnd) DestroyWindow(hwnd);
@@ -81,6 +98,15 @@ struct RichTextBox::Impl final : win32::Child, RichTextState {
             if (self->hwnd == h) self->hwnd = nullptr;
         } else if (msg == WM_MOUSEMOVE) {
             if (const auto move = self->owner->mouse.move) move();
+        } else if ((msg == WM_KEYDOWN || msg == WM_CHAR) && win32::IsWindowKey(msg == WM_CHAR ? CharKey(wp) : wp)) {
+            // The window's keys go on to the window; their characters are nobody's.
+            if (msg == WM_KEYDOWN) SendMessageW(GetParent(h), WM_KEYDOWN, wp, lp);
+            return 0;
+        } else if (msg == WM_SETFOCUS) {
+            // Read-only: no caret where nothing can be typed.
+            const LRESULT r = CallWindowProcW(next, h, msg, wp, lp);
+            HideCaret(h);
+            return r;
         }
         return CallWindowProcW(next, h, msg, wp, lp);
     }
@@ -217,5 +243,13 @@ std::string RichTextBox::ShownText() const {
     }
     return richtext::to_utf8(shown);
 }
+
+// A lightweight-free child window: screen readers name it by the window; the role stays
+// the control's own (a read-only rich edit).
+void RichTextBox::SetAccessible(AccessibleRole role, std::string_view name) {
+    impl_->accessible = {role, std::string(name)};
+}
+AccessibleRole RichTextBox::Role() const { return impl_->accessible.role; }
+std::string RichTextBox::AccessibleName() const { return impl_->accessible.name; }
 
 }  // namespace tarnvel::platform

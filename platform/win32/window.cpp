@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "platform/win32/keys.h"
 #include "platform/win32/convert.h"
 #include "platform/win32/pictures.h"
 #include "platform/win32/window_impl.h"
@@ -105,6 +106,9 @@ LRESULT Window::Impl::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         }
         case WM_ERASEBKGND: return 1;
+        case WM_KEYDOWN:
+            if (win32::DeliverKey(*owner, wp)) return 0;
+            break;
         case WM_MOUSEMOVE:
         case WM_LBUTTONDOWN: case WM_LBUTTONUP:
         case WM_RBUTTONDOWN: case WM_RBUTTONUP:

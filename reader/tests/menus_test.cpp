@@ -288,3 +288,72 @@ TEST_F(RolloverTest, TheWatchRunsOnlyWhileShownAndShowingCatchesUpOnTheDay) {
 
 }  // namespace
 }  // namespace tarnvel::reader
+
+namespace tarnvel::reader {
+namespace {
+
+// The keyboard: Tab goes along the menu bar, then to the maximise picture; Enter and Space
+// act as a left click; Esc does what Exit does.
+TEST_F(MenuTest, TheKeyboardWalksTheMenuBar) {
+    using platform::Key;
+    Start({2026, 5, 5});
+    Documents();
+    form->Show();
+    const auto marked = [&] {
+        std::string out;
+        for (int code = HoverBarahmaha; code <= HoverExit; ++code)
+            if (c().MenuLabel(code).FocusMark()) out += c().MenuLabel(code).Caption();
+        if (c().ImageControl0.FocusMark() && c().ImageControl0.Visible()) out += "Maximize";
+        if (c().ImageControl1.FocusMark() && c().ImageControl1.Visible()) out += "Restore";
+        return out;
+    };
+    EXPECT_EQ(marked(), "");
+    EXPECT_FALSE(w().on_key(Key::Enter));
+
+    const struct {
+        Key activate;
+        const char* label;
+        const char* section;
+    } labels[] = {
+        {Key::Enter, "Barahmaha", "[Month|2]"},
+        {Key::Space, "Akhan", "[Month_Akhaan|2]"},
+        {Key::Enter, "History", "[MAY|05]"},
+    };
+    for (const auto& l : labels) {
+        ASSERT_TRUE(w().on_key(Key::Tab));
+        EXPECT_EQ(marked(), l.label);
+        ASSERT_TRUE(w().on_key(l.activate));
+        EXPECT_EQ(Shown(), std::string("section ") + l.section + "\r\n") << l.label;
+    }
+    // Past About (its menu would open) and Exit to the picture; it changes and keeps the mark.
+    w().on_key(Key::Tab);
+    EXPECT_EQ(marked(), "About");
+    w().on_key(Key::Tab);
+    EXPECT_EQ(marked(), "Exit");
+    w().on_key(Key::Tab);
+    EXPECT_EQ(marked(), "Maximize");
+    EXPECT_TRUE(w().on_key(Key::Space));
+    EXPECT_TRUE(form->Reader_Maximized);
+    EXPECT_EQ(marked(), "Restore");
+    w().on_key(Key::Tab);
+    EXPECT_EQ(marked(), "Barahmaha");
+    w().on_key(Key::BackTab);
+    w().on_key(Key::BackTab);
+    EXPECT_EQ(marked(), "Exit");
+}
+
+TEST_F(MenuTest, EscapeDoesWhatExitDoes) {
+    using platform::Key;
+    Start({2026, 5, 5});
+    form->Show();
+    form->Reader_Wide = true;
+    strip::DropWindow_Content = std::string("mnuHelp");
+    EXPECT_TRUE(w().on_key(Key::Escape));
+    EXPECT_FALSE(form->Loaded());
+    EXPECT_FALSE(form->Reader_Wide);
+    EXPECT_EQ(strip::DropWindow_Content, strip::DropWindowContent(0));
+    EXPECT_EQ(strip.closed_calls, 1);
+}
+
+}  // namespace
+}  // namespace tarnvel::reader

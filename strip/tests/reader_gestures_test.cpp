@@ -1,4 +1,6 @@
 // "More Information" and the top-bar drag, against a recorded reader.
+#include <algorithm>
+
 #include "strip/reader_link.h"
 #include "strip/tests/strip_fixture.h"
 
@@ -113,6 +115,71 @@ TEST_F(ReaderGestureTest, AHiddenReaderStaysWhereItIs) {
     form->ImageTopBar_MouseDown(MouseButton::Right);
     form->ImageTopBar_MouseUp(MouseButton::Left);
     EXPECT_FALSE(reader.drag_timer);
+}
+
+// The keyboard: Tab and Shift+Tab go round the links and the close picture, passing over
+// nothing; Enter and Space act as a left click does; a window never tabbed through shows no mark.
+std::vector<const char*> Marked(frmFirst::Controls& c) {
+    std::vector<const char*> out;
+    if (c.Label4.FocusMark()) out.push_back("More Information");
+    if (c.Label3.FocusMark()) out.push_back("web");
+    if (c.ImageClose.FocusMark()) out.push_back("Close");
+    return out;
+}
+
+TEST_F(ReaderGestureTest, TabAndShiftTabGoRoundTheLinksAndTheClosePicture) {
+    using platform::Key;
+    using V = std::vector<const char*>;
+    EXPECT_EQ(Marked(c()), V{});
+    const struct {
+        Key key;
+        V marked;
+    } steps[] = {
+        {Key::Tab, {"More Information"}}, {Key::Tab, {"web"}},         {Key::Tab, {"Close"}},
+        {Key::Tab, {"More Information"}}, {Key::BackTab, {"Close"}},   {Key::BackTab, {"web"}},
+    };
+    for (const auto& s : steps) {
+        EXPECT_TRUE(w().on_key(s.key));
+        EXPECT_EQ(Marked(c()), s.marked);
+    }
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "HideAllForms"), 0);
+    EXPECT_FALSE(reader.visible);  // moving the mark activates nothing
+}
+
+TEST_F(ReaderGestureTest, ShiftTabFromNothingMarksTheLastStop) {
+    EXPECT_TRUE(w().on_key(platform::Key::BackTab));
+    EXPECT_EQ(Marked(c()), std::vector<const char*>{"Close"});
+}
+
+TEST_F(ReaderGestureTest, EnterAndSpaceActivateTheMarkedOneOnly) {
+    using platform::Key;
+    // Nothing marked: the keys are not the strip's.
+    EXPECT_FALSE(w().on_key(Key::Enter));
+    EXPECT_FALSE(w().on_key(Key::Space));
+    EXPECT_FALSE(w().on_key(Key::Escape));
+    EXPECT_FALSE(reader.visible);
+
+    w().on_key(Key::Tab);
+    EXPECT_TRUE(w().on_key(Key::Enter));
+    EXPECT_TRUE(reader.visible);
+    EXPECT_TRUE(c().ImageArrow1.Visible());
+
+    w().on_key(Key::Tab);
+    EXPECT_TRUE(w().on_key(Key::Space));
+    EXPECT_EQ(world.launcher.started.size() + world.launcher.opened.size(), 1u) << "the web link opened once";
+
+    w().on_key(Key::Tab);
+    calls.clear();
+    EXPECT_TRUE(w().on_key(Key::Space));
+    EXPECT_EQ(calls, std::vector<std::string>{"HideAllForms"});
+}
+
+TEST_F(ReaderGestureTest, HidingTheStripTakesTheMarkAway) {
+    w().on_key(platform::Key::Tab);
+    form->Hide();
+    form->Show();
+    EXPECT_EQ(Marked(c()), std::vector<const char*>{});
+    EXPECT_FALSE(w().on_key(platform::Key::Enter));
 }
 
 }  // namespace

@@ -1,0 +1,76 @@
+// The window's keys on Win32: from the window and from the text's child window they reach
+// on_key, their characters do nothing in the text; the mark is drawn only while set.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/application.h"
+#include "platform/label.h"
+#include "platform/rich_text_box.h"
+#include "platform/win32/tests/capture.h"
+
+namespace tarnvel::platform {
+namespace {
+
+HWND TextWindow(const Window& w) {
+    return FindWindowExW(reinterpret_cast<HWND>(w.Handle()), nullptr, nullptr, nullptr);
+}
+
+TEST(Keys, TheWindowsKeysReachOnKeyFromTheWindowAndTheText) {
+    Window w;
+    w.SetSize(3000, 1500);
+    RichTextBox text(w);
+    text.Move(0, 0, 2000, 1000);
+    text.SetPlainText("one two");
+    std::vector<Key> keys;
+    w.on_key = [&](Key k) {
+        keys.push_back(k);
+        return true;
+    };
+    w.Show();
+    Application::ProcessEvents(20);
+    HWND edit = TextWindow(w);
+    ASSERT_NE(edit, nullptr);
+    const struct {
+        WPARAM vk;
+        Key expected;
+    } cases[] = {{VK_TAB, Key::Tab}, {VK_RETURN, Key::Enter}, {VK_SPACE, Key::Space}, {VK_ESCAPE, Key::Escape}};
+    for (HWND target : {reinterpret_cast<HWND>(w.Handle()), edit}) {
+        for (const auto& k : cases) {
+            keys.clear();
+            SendMessageW(target, WM_KEYDOWN, k.vk, 1);
+            EXPECT_EQ(keys, std::vector<Key>{k.expected}) << k.vk;
+        }
+    }
+    keys.clear();
+    SendMessageW(edit, WM_KEYDOWN, 'A', 1);
+    SendMessageW(edit, WM_CHAR, L' ', 1);  // typed into a read-only text: nothing
+    EXPECT_TRUE(keys.empty());
+    EXPECT_EQ(text.ShownText(), "one two");
+}
+
+TEST(Keys, TheMarkIsDrawnOnlyWhileSet) {
+    Window w;
+    w.SetBackColor(Rgb(255, 255, 255));
+    w.SetSize(200 * w.Factors().x, 100 * w.Factors().y);
+    Label l(w);
+    l.SetCaption("More");
+    l.Move(20 * w.Factors().x, 20 * w.Factors().y, 100 * w.Factors().x, 40 * w.Factors().y);
+    w.Show();
+    Application::ProcessEvents(20);
+    const auto plain = win32::test::CaptureClient(w);
+    l.SetFocusMark(true);
+    Application::ProcessEvents(20);
+    const auto marked = win32::test::CaptureClient(w);
+    l.SetFocusMark(false);
+    Application::ProcessEvents(20);
+    const auto after = win32::test::CaptureClient(w);
+    EXPECT_EQ(after.pixels, plain.pixels);
+    // The dotted frame's top edge, above the text.
+    const Colour white = Rgb(255, 255, 255);
+    EXPECT_EQ(plain.Count(white, 20, 20, 120, 21), 100);
+    EXPECT_LT(marked.Count(white, 20, 20, 120, 21), 75);
+}
+
+}  // namespace
+}  // namespace tarnvel::platform
