@@ -14,6 +14,10 @@ enum class AccessibleRole { None, Text, Link, Button, Menu, MenuItem, Document }
 struct Accessible {
     AccessibleRole role = AccessibleRole::None;
     std::string name;
+
+    // The name a screen reader is given: the one set, else what the control shows (a label's
+    // caption, a picture's tooltip), so a name that follows the day needs no second copy.
+    const std::string& NameOr(const std::string& shown) const { return name.empty() ? shown : name; }
 };
 
 // The keys a window delivers to on_key; every other key stays with the toolkit.

@@ -176,7 +176,7 @@ void Picture::SetAccessible(AccessibleRole role, std::string_view name) {
 }
 AccessibleRole Picture::Role() const { return impl_->accessible.role; }
 std::string Picture::AccessibleName() const {
-    return impl_->accessible.name.empty() ? impl_->tooltip : impl_->accessible.name;
+    return impl_->accessible.NameOr(impl_->tooltip);
 }
 void Picture::SetFocusMark(bool on) {
     impl_->marked = on;

@@ -180,7 +180,7 @@ void Label::SetAccessible(AccessibleRole role, std::string_view name) {
 }
 AccessibleRole Label::Role() const { return impl_->accessible.role; }
 std::string Label::AccessibleName() const {
-    return impl_->accessible.name.empty() ? impl_->caption : impl_->accessible.name;
+    return impl_->accessible.NameOr(impl_->caption);
 }
 void Label::SetFocusMark(bool on) {
     if (impl_->marked == on) return;
