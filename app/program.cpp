@@ -50,6 +50,7 @@ Program::Program(const ProgramWorld& outside) : outside_(outside) {
         AddTrayIcon(*host_, menu);
     };
     seams.SetTrayTip = [](const std::string& tip) { SetTrayTip(tip); };
+    seams.DayChange = [this] { DayChange(); };
     seams.HideAllForms = [] { HideAllForms(); };
     seams.mnuTrayClose_Click = [] { mnuTrayClose_Click(); };
     seams.OfferExitOnStrip = [this] { return !outside_.notify.AreaAvailable(); };
@@ -60,6 +61,7 @@ Program::Program(const ProgramWorld& outside) : outside_(outside) {
     strip_side_ = std::make_unique<reader::FirstStrip>(*strip_);
     reader_ = std::make_unique<reader::frmDrop_Window>(outside_.world, *strip_side_, *strip_side_,
                                                        outside_.documents);
+    reader_->DayChange = [this] { DayChange(); };
     host_ = std::make_unique<TrayHostOfStrip>(*strip_);
 
     ModuleTrayIcon = {};
@@ -107,6 +109,16 @@ void Program::Exit() { mnuTrayClose_Click(); }
 
 void Program::ClickIcon() {
     TrayWindowProc(host_->Handle(), TrayCallbackMessage, 0, platform::WM_LBUTTONUP_);
+}
+
+void Program::DayChange() {
+    // A call from an event loop run inside one of the steps would find the day half changed;
+    // the outer call finishes it.
+    if (day_changing_) return;
+    day_changing_ = true;
+    if (strip_->DayChanged()) strip_->DayRollover();
+    reader_->DayRollover_Check();
+    day_changing_ = false;
 }
 
 int RunProgram(platform::Application& app) {

@@ -47,6 +47,10 @@ public:
     void Exit();
     // A left click on the notification icon, as the platform delivers it to the strip.
     void ClickIcon();
+    // The change of the date, handled once whichever watch notices it: the strip rolls
+    // over (dates, greeting, countdown, the icon's tooltip), then the reader follows (its
+    // section of the day or month). Nothing when the date shown is still today's.
+    void DayChange();
 
     strip::frmFirst& strip() { return *strip_; }
     reader::frmDrop_Window& reader() { return *reader_; }
@@ -55,12 +59,14 @@ public:
 
 private:
     class TrayHostOfStrip;
+
     ProgramWorld outside_;
     std::unique_ptr<strip::frmFirst> strip_;
     std::unique_ptr<reader::FirstStrip> strip_side_;
     std::unique_ptr<reader::frmDrop_Window> reader_;
     std::unique_ptr<TrayHostOfStrip> host_;
     bool quit_ = false;
+    bool day_changing_ = false;
 };
 
 // Runs the calendar on the platform's services until its exit command; returns the
