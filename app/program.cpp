@@ -78,9 +78,8 @@ Program::Program(const ProgramWorld& outside) : outside_(outside) {
         {[r] { return r->Loaded(); }, [r] { return r->Visible(); }, [r] { r->Show(); }, [r] { r->Hide(); },
          [r] { r->Unload(); }},
     };
-    Module.StartStripWatch = [s] {
-        if (s->Loaded()) s->controls().TmrCheckMouse.SetEnabled(true);
-    };
+    Module.StopStripWatch = [this] { RestWhileHidden(); };
+    Module.StartStripWatch = [this] { WakeForShown(); };
     Module.NotificationArea = [this] { return outside_.notify.AreaAvailable(); };
     Module.MinimizeStrip = [s] {
         if (s->Loaded()) s->window().Minimize();
@@ -95,6 +94,7 @@ Program::Program(const ProgramWorld& outside) : outside_(outside) {
 }
 
 Program::~Program() {
+    outside_.date_watch.Stop();
     reader_->Unload();
     strip_->Unload();
     Module = {};
@@ -121,6 +121,16 @@ void Program::DayChange() {
     day_changing_ = false;
 }
 
+void Program::RestWhileHidden() {
+    if (!strip_->Loaded()) return;
+    if (outside_.date_watch.Start([this] { DayChange(); })) strip_->controls().TmrCheckMouse.SetEnabled(false);
+}
+
+void Program::WakeForShown() {
+    outside_.date_watch.Stop();
+    if (strip_->Loaded()) strip_->controls().TmrCheckMouse.SetEnabled(true);
+}
+
 int RunProgram(platform::Application& app) {
     platform::SingleInstance::Outcome outcome{};
     const auto claim = platform::SingleInstance::Claim("tarnvel", [] { ShowAllForms(); }, outcome);
@@ -132,7 +142,8 @@ int RunProgram(platform::Application& app) {
     const auto settings = platform::UserSettings();
     const auto registry = platform::LogonRegistry();
     Program calendar({app.world(), *settings, *registry, platform::Application::Identity(), app.notify_icon(),
-                      app.window_messages(), platform::Application::ProgramFolder(), [&app] { app.Quit(0); }});
+                      app.window_messages(), app.date_watch(), platform::Application::ProgramFolder(),
+                      [&app] { app.Quit(0); }});
     calendar.Start();
     return app.Run();
 }

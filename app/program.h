@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/application.h"
+#include "platform/date_watch.h"
 #include "platform/notify_icon.h"
 #include "platform/program.h"
 #include "platform/registry.h"
@@ -29,6 +30,7 @@ struct ProgramWorld {
     const platform::ProgramIdentity& program;
     platform::NotifyIcon& notify;
     platform::WindowMessages& messages;
+    platform::DateWatch& date_watch;  // wakes the hidden calendar when the date may have moved
     std::string documents;       // the folder holding One.rtf and Two.rtf
     std::function<void()> quit;  // ends the main loop once no window is loaded; may be empty
 };
@@ -59,7 +61,10 @@ public:
 
 private:
     class TrayHostOfStrip;
-
+    // While the calendar is hidden, its pointer watches rest and the date watch keeps the
+    // tooltip current; where there is no date watch the strip's watch goes on polling.
+    void RestWhileHidden();
+    void WakeForShown();
     ProgramWorld outside_;
     std::unique_ptr<strip::frmFirst> strip_;
     std::unique_ptr<reader::FirstStrip> strip_side_;

@@ -77,7 +77,7 @@ TEST_F(DayChange, TheStripRollsOverBeforeTheReaderReloadsInEitherOrder) {
         ReaderAtTheTip icon;
         world.clock.today = {2027, 3, 13};
         prog = std::make_unique<Program>(
-            ProgramWorld{world.world(), settings, registry, program, icon, messages, TARNVEL_DOCS_DIR, {}});
+            ProgramWorld{world.world(), settings, registry, program, icon, messages, date_watch, TARNVEL_DOCS_DIR, {}});
         prog->Start();
         OpenHistory();
         ASSERT_EQ(ReaderFirstLine(), "13 March");

@@ -26,7 +26,7 @@ protected:
     Program& Start(platform::Date today) {
         world.clock.today = today;
         prog = std::make_unique<Program>(
-            ProgramWorld{world.world(), settings, registry, program, notify, messages, TARNVEL_DOCS_DIR, {}});
+            ProgramWorld{world.world(), settings, registry, program, notify, messages, date_watch, TARNVEL_DOCS_DIR, {}});
         prog->Start();
         return *prog;
     }
@@ -81,6 +81,7 @@ protected:
     platform::fake::FakeProgram program;
     platform::fake::FakeNotifyIcon notify;
     platform::fake::FakeWindowMessages messages;
+    platform::fake::FakeDateWatch date_watch;
     std::unique_ptr<Program> prog;
 };
 
