@@ -11,8 +11,8 @@ class DateWatch {
 public:
     virtual ~DateWatch() = default;
     // Calls `changed` on the user-interface thread after each of those events until Stop; a
-    // second Start replaces the first. False when the system gives no such wake-up: then
-    // nothing is called, and the caller must watch the date itself.
+    // second Start replaces the first.
+    // Fails (false, and `changed` is never called) where the system gives no such wake-up.
     virtual bool Start(std::function<void()> changed) = 0;
     // Nothing is called after it returns; nothing happens when the watch is not started.
     virtual void Stop() = 0;
