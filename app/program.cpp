@@ -55,8 +55,16 @@ Program::Program(const ProgramWorld& outside) : outside_(outside) {
     seams.HideAllForms = [] { HideAllForms(); };
     seams.mnuTrayClose_Click = [] { mnuTrayClose_Click(); };
     seams.OfferExitOnStrip = [this] { return !outside_.notify.AreaAvailable(); };
-    seams.Load_DropWindow = [this] { reader_->Load(); };
-    seams.DropWindow = [this]() -> strip::ReaderLink* { return reader_.get(); };
+    // The hidden reader counts as loaded from the strip's load step on; its window and
+    // controls are made once the strip is on the screen, or earlier when it is first needed.
+    seams.Load_DropWindow = [this] {
+        reader_due_ = true;
+        strip_->window().on_first_paint = [this] { LoadDueReader(); };
+    };
+    seams.DropWindow = [this]() -> strip::ReaderLink* {
+        LoadDueReader();
+        return reader_.get();
+    };
 
     strip_ = std::make_unique<strip::frmFirst>(outside_.world, std::move(seams));
     strip_side_ = std::make_unique<reader::FirstStrip>(*strip_);
@@ -76,8 +84,16 @@ Program::Program(const ProgramWorld& outside) : outside_(outside) {
     Module.windows = {
         {[s] { return s->Loaded(); }, [s] { return s->Visible(); }, [s] { s->Show(); }, [s] { s->Hide(); },
          [s] { s->Unload(); }},
-        {[r] { return r->Loaded(); }, [r] { return r->Visible(); }, [r] { r->Show(); }, [r] { r->Hide(); },
-         [r] { r->Unload(); }},
+        {[this, r] { return reader_due_ || r->Loaded(); }, [r] { return r->Visible(); },
+         [this, r] {
+             LoadDueReader();
+             r->Show();
+         },
+         [r] { r->Hide(); },
+         [this, r] {
+             reader_due_ = false;
+             r->Unload();
+         }},
     };
     Module.StopStripWatch = [this] { RestWhileHidden(); };
     Module.StartStripWatch = [this] { WakeForShown(); };
@@ -120,6 +136,12 @@ void Program::DayChange() {
     if (strip_->DayChanged()) strip_->DayRollover();
     reader_->DayRollover_Check();
     day_changing_ = false;
+}
+
+void Program::LoadDueReader() {
+    if (!reader_due_) return;
+    reader_due_ = false;
+    reader_->Load();
 }
 
 void Program::RestWhileHidden() {

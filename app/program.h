@@ -64,6 +64,8 @@ private:
     // While the calendar is hidden, its pointer watches rest and the date watch keeps the
     // tooltip current; where there is no date watch the strip's watch goes on polling.
     void RestWhileHidden();
+    // Makes the reader that the strip's load step asked for, if it is not made yet.
+    void LoadDueReader();
     void WakeForShown();
     ProgramWorld outside_;
     std::unique_ptr<strip::frmFirst> strip_;
@@ -72,6 +74,7 @@ private:
     std::unique_ptr<TrayHostOfStrip> host_;
     bool quit_ = false;
     bool day_changing_ = false;
+    bool reader_due_ = false;  // loaded as the program sees it, its window not made yet
 };
 
 // Runs the calendar on the platform's services until its exit command; returns the

@@ -86,6 +86,9 @@ public:
     MouseHandlers mouse;                // the background: points that no control covers
     std::function<void()> on_resize;    // size or state changed, or first shown
     std::function<void()> on_close;     // the window manager's close (Alt+F4); unset: ignored
+    // Once per window, on the event loop's turn after its first paint has gone to the screen:
+    // for work that can wait until the user sees the window.
+    std::function<void()> on_first_paint;
 
     struct Impl;
     Impl& impl() const { return *impl_; }
