@@ -16,6 +16,7 @@
 #include "gurmukhi/gurmukhi.h"
 #include "platform/qt/accessible.h"
 #include "platform/qt/convert.h"
+#include "platform/qt/gurmukhi_faces.h"
 #include "platform/qt/window_impl.h"
 #include "platform/rich_text_state.h"
 #include "richtext/utf.h"
@@ -177,7 +178,7 @@ struct RichTextBox::Impl final : Window::Impl::Control, RichTextState {
         converted = false;
         if (!w) return;
         w->clear();
-        RenderInto(*w->document());
+        qt::FillLendingGurmukhiFace(*w->document(), UnicodeGurmukhiFamily(), [this] { RenderInto(*w->document()); });
         ScrollToTop();
     }
 
