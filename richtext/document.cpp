@@ -93,6 +93,13 @@ bool is_legacy_gurmukhi_font(std::string_view name) {
     return starts("gurbani") || starts("anmollipi") || starts("anmolkalmi");
 }
 
+std::u16string typed_bytes(std::u16string_view text) {
+    std::u16string out(text);
+    for (char16_t& c : out)
+        if (c >= 0xF020 && c <= 0xF0FF) c = static_cast<char16_t>(c - 0xF000);
+    return out;
+}
+
 Document plain_document(std::string_view utf8) {
     Document d;
     const std::u16string text = from_utf8(utf8);

@@ -9,7 +9,8 @@ namespace tarnvel::richtext::detail {
 enum class Kw : unsigned char {
     Unknown,
     SkipDest,  // a destination whose text is never shown
-    Keep,      // a destination that is read like body text even after \*
+    ShpPict,     // a picture for readers that know shapes: read, with or without \*
+    NonShpPict,  // the same picture for readers that do not: read only when the other gave none
     FontTbl, ColorTbl, Pict, Bin,
     Rtf, Ansi, AnsiCpg, Deff, Uc, U, F, FCharset, Red, Green, Blue,
     Plain, Fs, B, I, Ul, UlNone, V, Cf,

@@ -7,6 +7,7 @@
 #include <limits>
 #include <memory>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "richtext/codepage.h"
@@ -84,8 +85,16 @@ struct State {
     int color = 0;
     ParaFormat para;
     bool in_table = false;
+    bool in_shppict = false;
     int uc = 1;
 };
+
+// The picture formats the classic control loads: Windows and enhanced metafiles and
+// device-independent bitmaps. PNG, JPEG, SVG, Macintosh and OS/2 pictures and device-dependent
+// bitmaps it cannot show, so they take no place in its text.
+bool loadable_picture_format(std::string_view word) {
+    return word == "wmetafile" || word == "emfblip" || word == "dibitmap";
+}
 
 bool same_format(const State& a, const State& b) {
     return a.dest == b.dest && a.font_num == b.font_num && a.size == b.size && a.bold == b.bold &&
@@ -201,9 +210,11 @@ private:
     }
 
     // Passes over the rest of the group just entered without reading it, \bin data included.
-    // With `pop`, the group has a state on the stack to drop.
-    void skip_group(bool pop) {
+    // With `pop`, the group has a state on the stack to drop. Returns whether the group names, at
+    // its own level, a picture format the control loads (which only a \pict group does).
+    bool skip_group(bool pop) {
         long depth = 1;
+        bool loadable = false;
         while (more()) {
             const char c = *p_++;
             if (c == '{') {
@@ -214,6 +225,7 @@ private:
                 if (is_alpha(*p_)) {
                     const Word w = read_word();
                     if (w.name == "bin" && w.has_param) skip_binary(w.param);
+                    else if (depth == 1 && loadable_picture_format(w.name)) loadable = true;
                 } else {
                     ++p_;
                 }
@@ -225,6 +237,7 @@ private:
             stack_.pop_back();
             dirty_ = true;
         }
+        return loadable;
     }
 
     void skip_binary(std::int32_t n) {
@@ -347,12 +360,15 @@ private:
         }
         ++p_;
         if (c == '\'') {
-            int v = -1;
-            if (more() && hex_value(*p_) >= 0) {
-                v = hex_value(*p_++);
-                if (more() && hex_value(*p_) >= 0) v = v * 16 + hex_value(*p_++);
+            // Two hex digits give a byte. An escape with one is broken: it gives nothing and
+            // takes that digit with it, and what follows is read as usual.
+            if (fill(2) && hex_value(p_[0]) >= 0 && hex_value(p_[1]) >= 0) {
+                const int v = hex_value(p_[0]) * 16 + hex_value(p_[1]);
+                p_ += 2;
+                if (!consume_skip()) byte(static_cast<std::uint8_t>(v), true);
+            } else if (more() && hex_value(*p_) >= 0) {
+                ++p_;
             }
-            if (v >= 0 && !consume_skip()) byte(static_cast<std::uint8_t>(v), true);
             return;
         }
         lead_pending_ = false;
@@ -389,7 +405,12 @@ private:
                     const std::size_t at = t.size();
                     const auto n = static_cast<std::size_t>(p_ - start);
                     t.resize(at + n);
-                    widen(start, n, t.data() + at);
+                    if (symbol_) {
+                        for (std::size_t i = 0; i < n; ++i)
+                            t[at + i] = decode_byte(kSymbolCodePage, static_cast<std::uint8_t>(start[i]));
+                    } else {
+                        widen(start, n, t.data() + at);
+                    }
                     any = true;
                 }
             } while (p_ == end_ && fill(1));
@@ -401,9 +422,10 @@ private:
         byte(b, b >= 0x80);
     }
 
-    // One character given as a byte. `decode` for \'hh and raw 8-bit bytes: through the code page,
-    // where a symbol font maps every byte to U+F000 + byte. Raw ASCII text stays ASCII in any font
-    // (so does \\ \{ \}), which is also what lets written documents read back unchanged.
+    // One character given as a byte: `decode` for \'hh and raw 8-bit bytes, which go through the
+    // code page; raw ASCII (and \\ \{ \}) stays ASCII, except in a symbol font, where every
+    // byte from 0x20 up is U+F000 + byte, as the control holds it. \'00, \'0a and \'0d are
+    // dropped like the raw bytes; the other control bytes are characters.
     void byte(std::uint8_t b, bool decode) {
         if (st().dest == Dest::FontTable) {
             if (b == ';') commit_font();
@@ -422,11 +444,12 @@ private:
             body_char(u'\t');
             return;
         }
-        if (!decode) {
+        const int cp = code_page();
+        if (!decode && cp != kSymbolCodePage) {
             body_char(static_cast<char16_t>(b));
             return;
         }
-        const int cp = code_page();
+        if (b == 0 || b == '\n' || b == '\r') return;
         if (is_lead_byte(cp, b)) {
             lead_pending_ = true;
             body_char(u'\uFFFD');
@@ -436,7 +459,7 @@ private:
     }
 
     void keyword(Kw kw, const Word& w, bool star) {
-        if (star && kw != Kw::Keep) {
+        if (star && kw != Kw::ShpPict && kw != Kw::NonShpPict) {
             skip_group(true);
             return;
         }
@@ -458,13 +481,29 @@ private:
                 s.dest = Dest::ColorTable;
                 pending_color_ = {-1, -1, -1};
                 return;
-            case Kw::Pict:
-                if (s.dest == Dest::Body) body_char(u'\uFFFC');
-                skip_group(true);
+            case Kw::ShpPict:
+                s.in_shppict = true;
+                shppict_picture_ = false;
                 return;
+            case Kw::NonShpPict:
+                // The fallback of the \shppict before it, read only when that gave no picture.
+                if (std::exchange(shppict_picture_, false)) skip_group(true);
+                return;
+            case Kw::Pict: {
+                const bool body = s.dest == Dest::Body;
+                const bool in_shppict = s.in_shppict;
+                // The group's state is gone once it is skipped: the place goes to the group around.
+                if (!skip_group(true) || !body || stack_.empty()) return;
+                body_char(u'\uFFFC');
+                if (in_shppict) shppict_picture_ = true;
+                return;
+            }
             case Kw::U: {
                 if (!w.has_param) return;
-                const auto unit = static_cast<char16_t>(static_cast<std::uint32_t>(n) & 0xFFFF);
+                // One unit, N modulo 65536; a unit of 0 keeps its place as U+FFFD, since no text
+                // can carry a NUL.
+                auto unit = static_cast<char16_t>(static_cast<std::uint32_t>(n) & 0xFFFF);
+                if (unit == 0) unit = u'\uFFFD';
                 if (s.dest == Dest::Body) body_char(unit);
                 else if (s.dest == Dest::FontTable && pending_font_.active) pending_font_.name += unit;
                 skip_left_ = std::max(s.uc, 0);
@@ -473,7 +512,10 @@ private:
             }
             case Kw::Uc: s.uc = w.has_param ? std::max(n, 0) : 1; return;
             case Kw::AnsiCpg: ansi_cp_ = n; return;
-            case Kw::Deff: deff_ = n; return;
+            case Kw::Deff:
+                deff_ = n;
+                dirty_ = true;
+                return;
             default: break;
         }
         if (s.dest == Dest::FontTable) {
@@ -598,6 +640,7 @@ private:
         if (s.color > 0 && static_cast<std::size_t>(s.color) < colors_.size())
             f.color = colors_[static_cast<std::size_t>(s.color)];
         open_para_format_ = s.para;
+        symbol_ = code_page() == kSymbolCodePage;
         const auto at = static_cast<std::uint32_t>(doc_.text.size());
         auto& runs = doc_.runs;
         if (!runs.empty() && runs.back().format == f) return;
@@ -707,6 +750,8 @@ private:
     bool dirty_ = true;
     bool star_ = false;
     bool lead_pending_ = false;
+    bool symbol_ = false;          // the text now read is in a symbol font (set by refresh)
+    bool shppict_picture_ = false;  // the last \shppict gave a picture: skip its \nonshppict
     int skip_left_ = 0;
     int ansi_cp_ = 1252;
     int deff_ = 0;
