@@ -54,6 +54,18 @@ void widen(const char* in, std::size_t n, char16_t* out) {
     for (; i < n; ++i) out[i] = static_cast<unsigned char>(in[i]);
 }
 
+#if defined(__SSE2__)
+// How many of the 16 bytes at `p` are plain text before the first that is not (16 when all are).
+unsigned plain_prefix16(const char* p) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    // Signed bytes: 0x80 and above are negative, so below 0x20 too.
+    const __m128i printable = _mm_and_si128(_mm_cmpgt_epi8(v, _mm_set1_epi8(0x1F)), _mm_cmplt_epi8(v, _mm_set1_epi8(0x7F)));
+    const __m128i special = _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('\\')),
+                                         _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('{')), _mm_cmpeq_epi8(v, _mm_set1_epi8('}'))));
+    const unsigned stop = ~static_cast<unsigned>(_mm_movemask_epi8(_mm_andnot_si128(special, printable))) & 0xFFFFu;
+    return stop ? static_cast<unsigned>(__builtin_ctz(stop)) : 16u;
+}
+#else
 // Whether all eight bytes at `p` are plain text (kPlainText), tested eight at a time: none below
 // 0x20, none above 0x7E, none a backslash or a brace.
 bool eight_plain(const char* p) {
@@ -66,13 +78,19 @@ bool eight_plain(const char* p) {
     return (below | above | has_zero(x ^ (kOnes * '\\')) | has_zero(x ^ (kOnes * '{')) |
             has_zero(x ^ (kOnes * '}'))) == 0;
 }
+#endif
 bool is_digit(char c) { return has_class(c, kDigit); }
-int hex_value(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
+constexpr auto kHex = [] {
+    std::array<signed char, 256> t{};
+    t.fill(-1);
+    for (int c = 0; c < 10; ++c) t[static_cast<std::size_t>('0' + c)] = static_cast<signed char>(c);
+    for (int c = 0; c < 6; ++c) {
+        t[static_cast<std::size_t>('a' + c)] = static_cast<signed char>(10 + c);
+        t[static_cast<std::size_t>('A' + c)] = static_cast<signed char>(10 + c);
+    }
+    return t;
+}();
+int hex_value(char c) { return kHex[static_cast<unsigned char>(c)]; }
 
 enum class Dest : unsigned char { Body, FontTable, ColorTable };
 
@@ -345,6 +363,63 @@ private:
         return true;
     }
 
+    // \uN, the commonest word by far in writers' documents (LibreOffice writes one for each
+    // character outside the code page, one after another), read straight from the window: the
+    // word just begun and every \uN right after it whose fallback was skipped whole. False, with
+    // nothing consumed, when the first is not one; read_word then takes it the same way.
+    bool unicode_in_window(bool star) {
+        std::int32_t param = 0;
+        const char* next = unicode_word_at(p_, param);
+        if (!next) return false;
+        p_ = next;
+        if (star) {
+            keyword(Kw::U, Word{"u", true, param}, star);
+            return true;
+        }
+        if (consume_skip()) return true;
+        unicode(param);
+        while (skip_left_ == 0 && end_ - p_ > 1 && p_[0] == '\\' && p_[1] == 'u' &&
+               (next = unicode_word_at(p_ + 1, param))) {
+            p_ = next;
+            unicode(param);
+        }
+        return true;
+    }
+
+    // The end of a \uN whose 'u' is at `at`, with its number in `param`, when its number and the
+    // space after it lie in the window: at most 10 digits (as read_word counts them), so no
+    // byte needs a bound check. Null otherwise.
+    const char* unicode_word_at(const char* at, std::int32_t& param) const {
+        constexpr int kMaxDigits = 10;
+        if (end_ - at < kMaxDigits + 4) return nullptr;
+        const char* q = at + 1;
+        const bool negative = *q == '-';
+        if (negative) ++q;
+        if (!is_digit(*q)) return nullptr;
+        std::int64_t v = 0;
+        for (int n = 0; is_digit(*q); ++q, ++n) {
+            if (n == kMaxDigits) return nullptr;
+            v = v * 10 + (*q - '0');
+        }
+        if (*q == ' ') ++q;
+        if (negative) v = -v;
+        param = static_cast<std::int32_t>(std::clamp<std::int64_t>(
+            v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+        return q;
+    }
+
+    // \uN: one unit, N modulo 65536, then its fallback is skipped. A unit of 0 keeps its place
+    // as U+FFFD, since no text can carry a NUL.
+    void unicode(std::int32_t n) {
+        const State& s = st();
+        auto unit = static_cast<char16_t>(static_cast<std::uint32_t>(n) & 0xFFFF);
+        if (unit == 0) unit = u'\uFFFD';
+        if (s.dest == Dest::Body) body_char(unit);
+        else if (s.dest == Dest::FontTable && pending_font_.active) pending_font_.name += unit;
+        skip_left_ = std::max(s.uc, 0);
+        skip_one_fallback();
+    }
+
     void control() {
         if (!more()) return;
         const char c = *p_;
@@ -352,6 +427,7 @@ private:
         star_ = false;
         if (is_alpha(c)) {
             lead_pending_ = false;
+            if (c == 'u' && unicode_in_window(star)) return;
             const Word w = read_word();
             // \uN comes once per character outside the code page: no need to look it up.
             const Kw kw = w.name.size() == 1 && w.name[0] == 'u' ? Kw::U : detail::lookup_keyword(w.name);
@@ -396,8 +472,14 @@ private:
             bool any = false;
             do {
                 const char* start = p_;
+#if defined(__SSE2__)
+                unsigned k = 16;
+                while (k == 16 && end_ - p_ >= 16) p_ += k = plain_prefix16(p_);
+                if (k == 16)
+#else
                 while (end_ - p_ >= 8 && eight_plain(p_)) p_ += 8;
-                while (p_ < end_ && has_class(*p_, kPlainText)) ++p_;
+#endif
+                    while (p_ < end_ && has_class(*p_, kPlainText)) ++p_;
                 if (p_ != start) {
                     if (dirty_) refresh();
                     // Widened in place: appending the byte range would build a temporary string.
@@ -498,18 +580,9 @@ private:
                 if (in_shppict) shppict_picture_ = true;
                 return;
             }
-            case Kw::U: {
-                if (!w.has_param) return;
-                // One unit, N modulo 65536; a unit of 0 keeps its place as U+FFFD, since no text
-                // can carry a NUL.
-                auto unit = static_cast<char16_t>(static_cast<std::uint32_t>(n) & 0xFFFF);
-                if (unit == 0) unit = u'\uFFFD';
-                if (s.dest == Dest::Body) body_char(unit);
-                else if (s.dest == Dest::FontTable && pending_font_.active) pending_font_.name += unit;
-                skip_left_ = std::max(s.uc, 0);
-                skip_one_fallback();
+            case Kw::U:
+                if (w.has_param) unicode(n);
                 return;
-            }
             case Kw::Uc: s.uc = w.has_param ? std::max(n, 0) : 1; return;
             case Kw::AnsiCpg: ansi_cp_ = n; return;
             case Kw::Deff:
