@@ -133,7 +133,11 @@ public:
 
     // The document read piece by piece from `source`; `size_hint` is its expected length.
     Parser(const ByteSource& source, std::size_t size_hint)
-        : source_(&source), buffer_(std::make_unique_for_overwrite<char[]>(kWindow)) {
+        : source_(&source),
+          // A document known to be small needs no larger window than itself (a selection read
+          // back, say); one byte more lets its end be seen without another read.
+          window_(size_hint > 0 ? std::clamp<std::size_t>(size_hint + 1, kMinWindow, kWindow) : kWindow),
+          buffer_(std::make_unique_for_overwrite<char[]>(window_)) {
         p_ = end_ = buffer_.get();
         reserve(size_hint);
     }
@@ -193,7 +197,7 @@ private:
         p_ = buffer_.get();
         end_ = p_ + kept;
         while (static_cast<std::size_t>(end_ - p_) < need) {
-            const std::size_t got = (*source_)(buffer_.get() + (end_ - p_), kWindow - static_cast<std::size_t>(end_ - p_));
+            const std::size_t got = (*source_)(buffer_.get() + (end_ - p_), window_ - static_cast<std::size_t>(end_ - p_));
             if (got == 0) {
                 source_done_ = true;
                 break;
@@ -415,7 +419,8 @@ private:
         auto unit = static_cast<char16_t>(static_cast<std::uint32_t>(n) & 0xFFFF);
         if (unit == 0) unit = u'\uFFFD';
         if (s.dest == Dest::Body) body_char(unit);
-        else if (s.dest == Dest::FontTable && pending_font_.active) pending_font_.name += unit;
+        else if (s.dest == Dest::FontTable && pending_font_.active && pending_font_.name.size() < kMaxFontName)
+            pending_font_.name += unit;
         skip_left_ = std::max(s.uc, 0);
         skip_one_fallback();
     }
@@ -511,7 +516,8 @@ private:
     void byte(std::uint8_t b, bool decode) {
         if (st().dest == Dest::FontTable) {
             if (b == ';') commit_font();
-            else if (pending_font_.active) pending_font_.name += decode_byte(font_name_cp(), b);
+            else if (pending_font_.active && pending_font_.name.size() < kMaxFontName)
+                pending_font_.name += decode_byte(font_name_cp(), b);
             return;
         }
         if (st().dest == Dest::ColorTable) {
@@ -747,6 +753,7 @@ private:
     void commit_font() {
         if (!pending_font_.active) return;
         pending_font_.active = false;
+        if (doc_.fonts.size() >= static_cast<std::size_t>(kMaxTableEntries)) return;
         std::u16string_view name = pending_font_.name;
         while (!name.empty() && name.front() == u' ') name.remove_prefix(1);
         while (!name.empty() && name.back() == u' ') name.remove_suffix(1);
@@ -760,6 +767,7 @@ private:
 
     void commit_color() {
         const auto& c = pending_color_;
+        if (colors_.size() >= static_cast<std::size_t>(kMaxTableEntries)) return;
         if (c[0] < 0 && c[1] < 0 && c[2] < 0) {
             colors_.push_back(kAutoColor);
         } else {
@@ -812,9 +820,12 @@ private:
     };
 
     static constexpr std::size_t kWindow = 64 * 1024;
+    static constexpr std::size_t kMaxFontName = 256;  // Windows keeps 31 characters of a face name
+    static constexpr std::size_t kMinWindow = 64;  // more than any token is looked ahead
     const char* p_ = nullptr;
     const char* end_ = nullptr;
     const ByteSource* source_ = nullptr;
+    std::size_t window_ = kWindow;
     bool source_done_ = false;
     std::unique_ptr<char[]> buffer_;
     std::array<char, 32> word_{};
