@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/command_line.h"
 #include "calendar/event_finder.h"
 #include "calendar/nanakshahi_date.h"
 #include "desktop/module.h"
@@ -115,7 +116,7 @@ int RunProgram(platform::Application& app) {
     if (outcome == platform::SingleInstance::Outcome::Forwarded) return 0;
     if (!claim) {
         std::fprintf(stderr, "tarnvel: another calendar is running but does not answer\n");
-        return 1;
+        return StatusCannotStart;
     }
     const auto settings = platform::UserSettings();
     const auto registry = platform::LogonRegistry();

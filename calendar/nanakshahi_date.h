@@ -4,6 +4,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -52,6 +53,13 @@ struct NanakshahiFields {
     friend constexpr bool operator==(NanakshahiFields, NanakshahiFields) noexcept = default;
 };
 
+// The Nanakshahi day after f, without going through the Gregorian date.
+constexpr NanakshahiFields next_nanakshahi_day(NanakshahiFields f) noexcept {
+    if (f.day < month_length(f.year, f.month)) return {f.day + 1, f.month, f.year};
+    if (f.month < 12) return {1, f.month + 1, f.year};
+    return {1, 1, f.year + 1};
+}
+
 // Gregorian (y, m 1..12, d 1..days_in_month) to Nanakshahi. Each Gregorian month
 // holds the first day of exactly one Nanakshahi month; the days before it belong to
 // the month that began in the previous Gregorian month.
@@ -79,6 +87,18 @@ constexpr CivilDate gregorian_of(int year, int month, int day) noexcept {
     const auto& info = NanakshahiMonths[static_cast<std::size_t>(month - 1)];
     const int gy = year + (month <= 10 ? 1468 : 1469);
     return civil_from_days(days_from_civil({gy, info.first_month, info.first_day}) + day - 1);
+}
+
+// The Gregorian date of Nanakshahi day `day` of `month` in `year`, or nothing when there is no
+// such day: a month outside 1..12, a day outside its month (31 Phagan exists only when Phagan
+// ends in a Gregorian leap year), or a day whose Gregorian year lies outside 1..9999.
+constexpr std::optional<CivilDate> gregorian_date(int year, int month, int day) noexcept {
+    // Years far outside the Gregorian span are refused before any arithmetic could overflow.
+    if (month < 1 || month > 12 || day < 1 || year < -1470 || year > 8532) return std::nullopt;
+    if (day > month_length(year, month)) return std::nullopt;
+    const CivilDate g = gregorian_of(year, month, day);
+    if (!is_valid(g)) return std::nullopt;
+    return g;
 }
 
 // The date record that both windows read. All ten fields are written together.

@@ -1,8 +1,11 @@
 #include "cli/arguments.h"
 
-#include <charconv>
+#include <utility>
 
+#include "calendar/nanakshahi_date.h"
+#include "cli/date_argument.h"
 #include "cli/dates.h"
+#include "cli/words.h"
 
 namespace tarnvel::cli {
 namespace {
@@ -13,7 +16,9 @@ std::string option_name(Mode m) {
         case Mode::Unicode: return "--unicode";
         case Mode::Range: return "--range";
         case Mode::Month: return "--month";
+        case Mode::Year: return "--year";
         case Mode::Upcoming: return "--upcoming";
+        case Mode::Ics: return "--ics";
         case Mode::Help: return "--help";
         case Mode::Version: return "--version";
     }
@@ -22,47 +27,27 @@ std::string option_name(Mode m) {
 
 std::string script_name(Script s) { return s == Script::Gurmukhi ? "--gurmukhi" : "--legacy"; }
 
-std::string date_error(DateProblem p, std::string_view text) {
-    switch (p) {
-        case DateProblem::None: break;
-        case DateProblem::NotADate: return "not a date (expected YYYY-MM-DD): " + printable(text);
-        case DateProblem::Impossible: return "not a valid date: " + printable(text);
-        case DateProblem::BeforeFirst:
-            return "date before the first day of the calendar (" + iso_date(FirstDate) + "): " + printable(text);
-        case DateProblem::AfterLast:
-            return "date after the last day the command handles (" + iso_date(LastDate) + "): " + printable(text);
-    }
-    return {};
-}
-
-// A plain decimal number from lo to hi: digits only, no sign.
-std::optional<int> bounded_number(std::string_view text, int lo, int hi) {
-    int n = 0;
-    if (text.empty() || text.front() == '+' || text.front() == '-') return std::nullopt;
-    const auto r = std::from_chars(text.data(), text.data() + text.size(), n);
-    if (r.ec != std::errc() || r.ptr != text.data() + text.size() || n < lo || n > hi) return std::nullopt;
-    return n;
-}
-
 bool is_option(std::string_view a) { return a.size() > 1 && a.front() == '-'; }
 
 class Parser {
 public:
-    explicit Parser(std::span<const std::string_view> args) : args_(args) {}
+    Parser(std::span<const std::string_view> args, std::optional<CivilDate> today) : args_(args), today_(today) {}
 
     Parsed parse() {
-        for (i_ = 0; i_ < args_.size() && out_.error.empty(); ++i_) step(args_[i_]);
-        if (out_.error.empty()) finish();
+        for (i_ = 0; i_ < args_.size() && !out_.problem; ++i_) step(args_[i_]);
+        if (!out_.problem) finish();
         return std::move(out_);
     }
 
 private:
-    void fail(std::string message) {
-        if (out_.error.empty()) out_.error = std::move(message);
+    void fail(std::string message) { fail(bad_input(std::move(message))); }
+    void fail(Problem p) {
+        if (!out_.problem) out_.problem = std::move(p);
     }
 
-    // The next argument if it exists and is not an option.
+    // The value given after '=', else the next argument if it exists and is not an option.
     std::optional<std::string_view> value() {
+        if (inline_value_) return std::exchange(inline_value_, std::nullopt);
         if (i_ + 1 < args_.size() && !args_[i_ + 1].starts_with("--")) return args_[++i_];
         return std::nullopt;
     }
@@ -82,33 +67,76 @@ private:
         out_.request.script = s;
     }
 
+    void set_flag(bool& flag, std::string_view spelled) {
+        if (flag) return fail("option given twice: " + std::string(spelled));
+        flag = true;
+    }
+
     std::optional<CivilDate> date(std::string_view text) {
-        const DateParse p = parse_iso_date(text);
-        if (p.problem != DateProblem::None) {
-            fail(date_error(p.problem, text));
+        DateRead d = read_one_date(text, today_);
+        if (d.problem) {
+            fail(std::move(d.problem));
             return std::nullopt;
         }
-        return p.date;
+        return d.date;
     }
 
     void step(std::string_view a) {
-        if (a == "--help" || a == "-h") return set_mode(Mode::Help, a);
-        if (a == "--version") return set_mode(Mode::Version, a);
-        if (a == "--gurmukhi") return set_script(Script::Gurmukhi);
-        if (a == "--legacy") return set_script(Script::Legacy);
-        if (a == "--unicode") return set_mode(Mode::Unicode, a);
-        if (a == "--range") return range();
-        if (a == "--month") return month();
-        if (a == "--upcoming") return upcoming();
-        if (is_option(a)) return fail("unknown option: " + printable(a) + " (see nanakshahi --help)");
-        positional_.push_back(a);
+        if (options_ended_ || !is_option(a)) {
+            positional_.push_back(a);
+            return;
+        }
+        if (a == "--") {
+            options_ended_ = true;
+            return;
+        }
+        std::string_view name = a;
+        if (const std::size_t eq = a.find('='); a.starts_with("--") && eq != std::string_view::npos) {
+            name = a.substr(0, eq);
+            inline_value_ = a.substr(eq + 1);
+        }
+        const bool takes_value = name == "--range" || name == "--ics" || name == "--upcoming" || name == "--month" ||
+                                 name == "--year";
+        if (inline_value_ && !takes_value && known(name))
+            return fail("option takes no value: " + printable(a));
+        option(name, a);
+        if (inline_value_) {
+            // --month=Vaisakh and --year=2027 give the first word of what follows.
+            positional_.push_back(*inline_value_);
+            inline_value_.reset();
+        }
     }
 
-    void range() {
-        set_mode(Mode::Range, "--range");
+    static bool known(std::string_view n) {
+        for (std::string_view k : {"--help", "-h", "--version", "-V", "--gurmukhi", "--legacy", "--unicode", "--json",
+                                   "--anniversaries", "-3", "--range", "--ics", "--upcoming", "--month", "--year", "-y"})
+            if (n == k) return true;
+        return false;
+    }
+
+    void option(std::string_view name, std::string_view spelled) {
+        if (name == "--help" || name == "-h") return set_mode(Mode::Help, name);
+        if (name == "--version" || name == "-V") return set_mode(Mode::Version, name);
+        if (name == "--gurmukhi") return set_script(Script::Gurmukhi);
+        if (name == "--legacy") return set_script(Script::Legacy);
+        if (name == "--unicode") return set_mode(Mode::Unicode, name);
+        if (name == "--json") return set_flag(out_.request.json, name);
+        if (name == "--anniversaries") return set_flag(out_.request.anniversaries, name);
+        if (name == "-3") return set_flag(three_, name);
+        if (name == "--range") return span(Mode::Range, name);
+        if (name == "--ics") return span(Mode::Ics, name);
+        if (name == "--month") return set_mode(Mode::Month, name);
+        if (name == "--year" || name == "-y") return set_mode(Mode::Year, name);
+        if (name == "--upcoming") return upcoming();
+        fail("unknown option: " + printable(spelled) + " (see nanakshahi --help)");
+    }
+
+    // --range and --ics: FROM TO.
+    void span(Mode m, std::string_view name) {
+        set_mode(m, name);
         const auto from_text = value();
         const auto to_text = value();
-        if (!from_text || !to_text) return fail("--range needs two dates, FROM and TO");
+        if (!from_text || !to_text) return fail(std::string(name) + " needs two dates, FROM and TO");
         const auto from = date(*from_text);
         const auto to = date(*to_text);
         if (!from || !to) return;
@@ -116,24 +144,6 @@ private:
             return fail("range ends before it begins: " + printable(*from_text) + " " + printable(*to_text));
         out_.request.from = *from;
         out_.request.to = *to;
-    }
-
-    void month() {
-        set_mode(Mode::Month, "--month");
-        const auto year_text = value();
-        if (!year_text) return;
-        const auto month_text = value();
-        if (!month_text) return fail("--month needs a MONTH (1-12) after the YEAR: " + printable(*year_text));
-        constexpr int last_year = nanakshahi_fields(LastDate).year;
-        const auto year = bounded_number(*year_text, 1, last_year);
-        if (!year)
-            return fail("not a Nanakshahi year from 1 to " + std::to_string(last_year) + ": " + printable(*year_text));
-        const auto month = bounded_number(*month_text, 1, 12);
-        if (!month) return fail("not a month number from 1 to 12: " + printable(*month_text));
-        if (!month_in_calendar(*year, *month))
-            return fail("month outside " + iso_date(FirstDate) + " to " + iso_date(LastDate) + ": " +
-                        printable(*year_text) + " " + printable(*month_text));
-        out_.request.month = MonthRef{*year, *month};
     }
 
     void upcoming() {
@@ -147,28 +157,88 @@ private:
 
     void finish() {
         Request& r = out_.request;
-        if (!positional_.empty() && r.mode != Mode::Lines)
+        if (three_) {
+            if (!mode_set_) r.mode = Mode::Month;
+            if (r.mode != Mode::Month) return fail(option_name(r.mode) + " and -3 cannot be used together");
+        }
+        const bool takes_words = r.mode == Mode::Lines || r.mode == Mode::Month || r.mode == Mode::Year;
+        if (!positional_.empty() && !takes_words)
             return fail("unexpected argument after " + option_name(r.mode) + ": " + printable(positional_.front()));
-        if (script_set_ && r.mode != Mode::Lines)
+        const bool scripted = r.mode == Mode::Lines || r.mode == Mode::Range || r.mode == Mode::Month ||
+                              r.mode == Mode::Year || r.mode == Mode::Upcoming;
+        if (script_set_ && !scripted)
             return fail(option_name(r.mode) + " and " + script_name(r.script) + " cannot be used together");
+        if (r.json && r.mode != Mode::Lines && r.mode != Mode::Range && r.mode != Mode::Upcoming)
+            return fail(option_name(r.mode) + " and --json cannot be used together");
+        if (r.json && script_set_)
+            return fail("--json and " + script_name(r.script) +
+                        " cannot be used together (the JSON has the names in English and in Gurmukhi)");
+        if (r.anniversaries && r.mode != Mode::Ics) return fail("--anniversaries goes with --ics only");
+
+        // The words of the arguments, in runs: an argument of several words is a run of its own,
+        // and arguments of one word each make one run together ("1 Chet" "1 Vaisakh" are two
+        // dates, 1 Vaisakh 559 unquoted is one).
+        std::vector<std::string_view> words;
+        std::vector<std::size_t> run_ends;
         for (const std::string_view text : positional_) {
-            const auto d = date(text);
-            if (!d) return;
-            r.dates.push_back(*d);
+            const std::vector<std::string_view> w = split_words(text);
+            if (w.empty()) return fail(r.mode == Mode::Lines ? not_a_date(text) : "not a word: " + printable(text));
+            if (w.size() > 1 && !words.empty()) run_ends.push_back(words.size());
+            words.insert(words.end(), w.begin(), w.end());
+            if (w.size() > 1) run_ends.push_back(words.size());
+        }
+        if (run_ends.empty() || run_ends.back() != words.size()) run_ends.push_back(words.size());
+        switch (r.mode) {
+            case Mode::Lines: return dates(words, run_ends);
+            case Mode::Month: return view(read_month_view(words, three_, today_));
+            case Mode::Year: return view(read_year_view(words, today_));
+            case Mode::Upcoming:
+                if (!today_) return fail(Problem{Fault::Clock, clock_outside_calendar()});
+                return;
+            default: return;
         }
     }
 
+    void dates(std::span<const std::string_view> words, std::span<const std::size_t> run_ends) {
+        if (words.empty()) {
+            if (!today_) return fail(Problem{Fault::Clock, clock_outside_calendar()});
+            out_.request.dates.push_back({*today_, false});
+            return;
+        }
+        std::size_t start = 0;
+        for (const std::size_t end : run_ends) {
+            const auto run = words.subspan(start, end - start);
+            for (std::size_t at = 0; at < run.size();) {
+                DateRead d = read_date(run, at, today_);
+                if (d.problem) return fail(std::move(d.problem));
+                out_.request.dates.push_back({d.date, d.nanakshahi});
+            }
+            start = end;
+        }
+    }
+
+    void view(ViewRead v) {
+        if (v.problem) return fail(std::move(v.problem));
+        out_.request.view = v.view;
+    }
+
     std::span<const std::string_view> args_;
+    std::optional<CivilDate> today_;
     std::size_t i_ = 0;
     Parsed out_;
     bool mode_set_ = false;
     bool script_set_ = false;
-    std::vector<std::string_view> positional_;  // DATE arguments, checked once the mode is known
+    bool three_ = false;
+    bool options_ended_ = false;
+    std::optional<std::string_view> inline_value_;
+    std::vector<std::string_view> positional_;  // dates or the words of a month or year
 };
 
 }  // namespace
 
-Parsed parse_arguments(std::span<const std::string_view> args) { return Parser(args).parse(); }
+Parsed parse_arguments(std::span<const std::string_view> args, std::optional<CivilDate> today) {
+    return Parser(args, today).parse();
+}
 
 std::string printable(std::string_view value) {
     if (value.empty()) return "\"\"";

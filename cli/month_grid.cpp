@@ -1,19 +1,10 @@
 #include "cli/month_grid.h"
 
-#include <array>
-#include <string_view>
-
 #include "calendar/civil.h"
 #include "calendar/nanakshahi_date.h"
-#include "cli/text_width.h"
-#include "gurmukhi/gurmukhi.h"
 
 namespace tarnvel::cli {
 namespace {
-
-constexpr std::array<std::string_view, 12> GregorianMonthAbbrev{
-    "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-constexpr std::array<std::string_view, 7> WeekdayAbbrev{"Su", "Mo", "Tu", "We", "Th", "Fr", "Sa"};
 
 // A cell is the Nanakshahi day right-aligned in two columns, a space and "dd/mm" left-aligned
 // in five; cells are two columns apart.
@@ -21,25 +12,9 @@ constexpr std::size_t CellWidth = 8;
 constexpr std::size_t Gap = 2;
 constexpr std::size_t GridWidth = 7 * CellWidth + 6 * Gap;
 
-void pad_to(std::string& line, std::size_t width) {
-    if (display_width(line) < width) line.append(width - display_width(line), ' ');
-}
-
-void add_centred(std::string& out, std::string_view text) {
-    const std::size_t w = display_width(text);
-    if (w < GridWidth) out.append((GridWidth - w) / 2, ' ');
-    out += text;
-    out += '\n';
-}
-
-std::string long_date(CivilDate d) {
-    return std::to_string(d.day) + " " + std::string(GregorianMonthAbbrev[static_cast<std::size_t>(d.month - 1)]) +
-           " " + std::to_string(d.year);
-}
-
-std::string cell(int nanakshahi_day, CivilDate g) {
+std::string cell(const ScriptText& text, int nanakshahi_day, CivilDate g) {
     std::string c = nanakshahi_day < 10 ? " " : "";
-    c += std::to_string(nanakshahi_day);
+    text.append_number(c, nanakshahi_day);
     c += ' ';
     c += std::to_string(g.day);
     c += '/';
@@ -47,44 +22,41 @@ std::string cell(int nanakshahi_day, CivilDate g) {
     return c;
 }
 
-void end_line(std::string& out, std::string& line) {
-    while (!line.empty() && line.back() == ' ') line.pop_back();
-    out += line;
-    out += '\n';
-    line.clear();
-}
-
 }  // namespace
 
-std::string month_grid(int year, int month) {
-    const NanakshahiMonthInfo& info = NanakshahiMonths[static_cast<std::size_t>(month - 1)];
+std::string month_grid(int year, int month, const ViewStyle& style) {
+    const ScriptText& text = script_text(style.script);
     const int length = month_length(year, month);
     const CivilDate first = gregorian_of(year, month, 1);
-    const std::string year_text = std::to_string(year);
 
     std::string out;
-    add_centred(out, std::string(info.english) + ", Sammat " + year_text);
-    add_centred(out, gurmukhi::legacy_to_unicode(std::string(info.gurmukhi) + ", sMmq " + year_text));
-    add_centred(out, long_date(first) + " - " + long_date(gregorian_of(year, month, length)));
+    add_centred(out, text.month_and_year(month, year), GridWidth);
+    if (style.script == Script::English)
+        add_centred(out, script_text(Script::Gurmukhi).month_and_year(month, year), GridWidth);
+    add_centred(out, short_date(first) + " - " + short_date(gregorian_of(year, month, length)), GridWidth);
 
-    std::string line;
-    for (std::size_t col = 0; col < 7; ++col) {
-        pad_to(line, col * (CellWidth + Gap));
-        line += WeekdayAbbrev[col];
+    TextRow row;
+    for (int col = 0; col < 7; ++col) {
+        row.pad_to(static_cast<std::size_t>(col) * (CellWidth + Gap));
+        row.add(weekday_abbreviation(col));
     }
-    end_line(out, line);
+    row.end(out);
 
     CivilDate g = first;
     int col = weekday(first);
     for (int day = 1; day <= length; ++day, g = next_day(g)) {
-        pad_to(line, static_cast<std::size_t>(col) * (CellWidth + Gap));
-        line += cell(day, g);
+        row.pad_to(static_cast<std::size_t>(col) * (CellWidth + Gap));
+        const std::string c = cell(text, day, g);
+        if (style.marked == g)
+            row.add_reversed(c);
+        else
+            row.add(c);
         if (++col == 7) {
-            end_line(out, line);
+            row.end(out);
             col = 0;
         }
     }
-    if (!line.empty()) end_line(out, line);
+    if (col != 0) row.end(out);
     return out;
 }
 

@@ -4,10 +4,13 @@
 
 #include <string>
 
+#include "cli/view_text.h"
+
 namespace tarnvel::cli {
 
 // The whole grid with its heading, every line ending in '\n'. `year` and `month` (1..12)
-// name a month that lies wholly within the calendar.
-std::string month_grid(int year, int month);
+// name a month that lies wholly within the calendar. In English the heading has the
+// month's name in Gurmukhi as a second line.
+std::string month_grid(int year, int month, const ViewStyle& style = {});
 
 }  // namespace tarnvel::cli

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "calendar/nanakshahi_date.h"
@@ -12,8 +13,9 @@ namespace tarnvel::cli {
 namespace {
 
 constexpr std::size_t BufferSize = 1 << 18;
-// Longest line: 10 + 1 + 2 + 1 + 2 + 1 + 4 + 1 + (2 + 1 + 7 + 2 + 7 + 4 + 11) + 1 = 57 bytes.
-constexpr std::size_t MaxLine = 128;
+// Longest line: 10 + 1 + 2 + 1 + 2 + 1 + 4 + 1 + (2 + 1 + 7 + 2 + 7 + 4 + 11) + 1 = 57 bytes in
+// English; the Gurmukhi line takes three bytes a letter or digit, about 90 bytes.
+constexpr std::size_t MaxLine = 256;
 
 constexpr std::string_view Sammat = ", Sammat ";
 constexpr std::string_view Tail = " Nanakshahi\n";
@@ -25,21 +27,11 @@ char* put(char* p, std::string_view s) noexcept {
 
 char* put(char* p, int n) noexcept { return std::to_chars(p, p + 11, n).ptr; }
 
-// The day after f, kept in step with the Gregorian day instead of converting each date anew.
-void advance(NanakshahiFields& f) noexcept {
-    if (f.day < month_length(f.year, f.month)) {
-        ++f.day;
-    } else if (f.month < 12) {
-        f.day = 1;
-        ++f.month;
-    } else {
-        f = {1, 1, f.year + 1};
-    }
-}
-
 }  // namespace
 
-bool write_range(std::ostream& out, CivilDate from, CivilDate to) {
+bool write_range(std::ostream& out, CivilDate from, CivilDate to, Script script) {
+    const ScriptText& text = script_text(script);
+    std::string line;
     const auto buffer = std::make_unique<char[]>(BufferSize);
     char* const begin = buffer.get();
     char* const flush_at = begin + BufferSize - MaxLine;
@@ -57,19 +49,27 @@ bool write_range(std::ostream& out, CivilDate from, CivilDate to) {
         *p++ = '\t';
         p = put(p, f.year);
         *p++ = '\t';
-        p = put(p, f.day);
-        *p++ = ' ';
-        p = put(p, name);
-        p = put(p, Sammat);
-        p = put(p, f.year);
-        p = put(p, Tail);
+        if (script == Script::English) {
+            p = put(p, f.day);
+            *p++ = ' ';
+            p = put(p, name);
+            p = put(p, Sammat);
+            p = put(p, f.year);
+            p = put(p, Tail);
+        } else {
+            line.clear();
+            text.append_line(line, f);
+            p = put(p, line);
+            *p++ = '\n';
+        }
         if (p >= flush_at) {
             if (!out.write(begin, p - begin)) return false;
             p = begin;
         }
         if (left == 0) break;
+        // Kept in step with the Gregorian day instead of converting each date anew.
         g = next_day(g);
-        advance(f);
+        f = next_nanakshahi_day(f);
     }
     return static_cast<bool>(out.write(begin, p - begin));
 }

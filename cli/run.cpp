@@ -4,52 +4,56 @@
 
 #include "calendar/nanakshahi_date.h"
 #include "cli/arguments.h"
+#include "cli/calendar_view.h"
 #include "cli/dates.h"
 #include "cli/help_text.h"
-#include "cli/month_grid.h"
+#include "cli/ics_writer.h"
+#include "cli/json_output.h"
 #include "cli/range_writer.h"
 #include "cli/unicode_filter.h"
 #include "cli/upcoming.h"
-#include "gurmukhi/gurmukhi.h"
 
 namespace tarnvel::cli {
 namespace {
 
 constexpr std::string_view Program = "nanakshahi: ";
 
-std::string date_line(CivilDate d, Script script) {
-    const NanakshahiFields f = nanakshahi_fields(d);
-    switch (script) {
-        case Script::English: return english_line(f);
-        case Script::Gurmukhi: return gurmukhi::legacy_to_unicode(gurmukhi_line(f));
-        case Script::Legacy: return gurmukhi_line(f);
+std::string lines(const Request& r) {
+    if (r.json) {
+        std::vector<CivilDate> dates;
+        for (const DateArgument& d : r.dates) dates.push_back(d.date);
+        return json_days(dates);
     }
-    return {};
+    const ScriptText& text = script_text(r.script);
+    std::string out;
+    for (const DateArgument& d : r.dates) {
+        if (d.nanakshahi)
+            out += iso_date(d.date);
+        else
+            text.append_line(out, nanakshahi_fields(d.date));
+        out += '\n';
+    }
+    return out;
 }
 
-bool uses_today(const Request& r) {
-    return (r.mode == Mode::Lines && r.dates.empty()) || (r.mode == Mode::Month && !r.month) ||
-           r.mode == Mode::Upcoming;
-}
-
-// Everything but --range and --unicode is small enough to build whole before writing.
-std::string render(const Request& r, CivilDate today) {
+// Everything but the streamed views is small enough to build whole before writing.
+std::string render(const Request& r, const Context& c) {
     switch (r.mode) {
         case Mode::Help: return std::string(HelpText);
         case Mode::Version: return std::string(VersionText);
-        case Mode::Upcoming: return format_upcoming(upcoming_events(today, r.count));
-        case Mode::Month: {
-            const NanakshahiFields f = nanakshahi_fields(today);
-            const MonthRef m = r.month.value_or(MonthRef{f.year, f.month});
-            return month_grid(m.year, m.month);
+        case Mode::Upcoming: {
+            const auto events = upcoming_events(c.today, r.count);
+            return r.json ? json_upcoming(events) : format_upcoming(events, r.script);
         }
-        case Mode::Lines: {
-            std::string text;
-            if (r.dates.empty()) text = date_line(today, r.script) + '\n';
-            for (const CivilDate d : r.dates) text += date_line(d, r.script) + '\n';
-            return text;
+        case Mode::Month:
+        case Mode::Year: {
+            ViewStyle style{r.script, std::nullopt};
+            if (c.mark_today) style.marked = c.today;
+            return calendar_view(r.view, style);
         }
+        case Mode::Lines: return lines(r);
         case Mode::Range:
+        case Mode::Ics:
         case Mode::Unicode: break;
     }
     return {};
@@ -62,30 +66,24 @@ int write_failed(std::ostream& err) {
 
 }  // namespace
 
-int run(std::span<const std::string_view> args, CivilDate today, std::istream& in, std::ostream& out,
+int run(std::span<const std::string_view> args, const Context& context, std::istream& in, std::ostream& out,
         std::ostream& err) {
-    const Parsed parsed = parse_arguments(args);
+    const std::optional<CivilDate> today =
+        is_valid(context.today) && in_calendar(context.today) ? std::optional(context.today) : std::nullopt;
+    const Parsed parsed = parse_arguments(args, today);
     if (!parsed.ok()) {
-        err << Program << parsed.error << '\n';
-        return ExitBadInput;
+        err << Program << parsed.problem.message << '\n';
+        return parsed.problem.fault == Fault::Clock ? ExitFailure : ExitBadInput;
     }
     const Request& r = parsed.request;
 
-    if (uses_today(r)) {
-        if (!is_valid(today) || !in_calendar(today)) {
-            err << Program << "today's date is outside " << iso_date(FirstDate) << " to " << iso_date(LastDate)
-                << '\n';
-            return ExitFailure;
-        }
-        const NanakshahiFields f = nanakshahi_fields(today);
-        if (r.mode == Mode::Month && !month_in_calendar(f.year, f.month)) {
-            err << Program << "this month runs past " << iso_date(LastDate) << '\n';
-            return ExitFailure;
-        }
-    }
-
     if (r.mode == Mode::Range) {
-        if (!write_range(out, r.from, r.to) || !out.flush()) return write_failed(err);
+        const bool ok = r.json ? write_json_range(out, r.from, r.to) : write_range(out, r.from, r.to, r.script);
+        if (!ok || !out.flush()) return write_failed(err);
+        return ExitOk;
+    }
+    if (r.mode == Mode::Ics) {
+        if (!write_ics(out, {r.from, r.to, r.anniversaries, context.now})) return write_failed(err);
         return ExitOk;
     }
     if (r.mode == Mode::Unicode) {
@@ -97,7 +95,7 @@ int run(std::span<const std::string_view> args, CivilDate today, std::istream& i
                 return ExitFailure;
         }
     }
-    const std::string text = render(r, today);
+    const std::string text = render(r, context);
     if (!out.write(text.data(), static_cast<std::streamsize>(text.size())) || !out.flush()) return write_failed(err);
     return ExitOk;
 }

@@ -17,13 +17,13 @@ constexpr std::array<std::string_view, 7> WeekdayAbbrev{"Sun", "Mon", "Tue", "We
 struct Fixed {
     int month;
     int day;
-    std::string_view name;  // empty for the New Year, whose name carries its year
+    const Observance* observance;  // none for the New Year
 };
 
 // The New Year and the observances, ordered by their place in the Gregorian year.
 std::vector<Fixed> fixed_days() {
-    std::vector<Fixed> days{{NanakshahiEpoch.month, NanakshahiEpoch.day, {}}};
-    for (const Observance& o : Observances) days.push_back({o.month, o.day, o.name});
+    std::vector<Fixed> days{{NanakshahiEpoch.month, NanakshahiEpoch.day, nullptr}};
+    for (const Observance& o : Observances) days.push_back({o.month, o.day, &o});
     std::stable_sort(days.begin(), days.end(),
                      [](const Fixed& a, const Fixed& b) { return a.month != b.month ? a.month < b.month : a.day < b.day; });
     return days;
@@ -32,6 +32,11 @@ std::vector<Fixed> fixed_days() {
 std::string remaining(std::int64_t days) {
     if (days == 0) return "today";
     return std::to_string(days) + (days == 1 ? " day" : " days");
+}
+
+std::string event_name(CivilDate d, const Observance* o, const ScriptText& text) {
+    if (o != nullptr) return text.observance(*o);
+    return std::string(text.new_year()) + ", " + text.line(nanakshahi_fields(d));
 }
 
 }  // namespace
@@ -44,15 +49,15 @@ std::vector<UpcomingEvent> upcoming_events(CivilDate today, int count) {
         for (const Fixed& f : days) {
             const CivilDate d{y, f.month, f.day};
             if (!is_valid(d) || days_from_civil(d) < start) continue;
-            std::string name = f.name.empty() ? "New Year, " + english_line(nanakshahi_fields(d)) : std::string(f.name);
-            events.push_back({d, std::move(name), days_from_civil(d) - start});
+            events.push_back({d, event_name(d, f.observance, script_text(Script::English)),
+                              days_from_civil(d) - start, f.observance});
             if (std::ssize(events) == count) break;
         }
     }
     return events;
 }
 
-std::string format_upcoming(const std::vector<UpcomingEvent>& events) {
+std::string format_upcoming(const std::vector<UpcomingEvent>& events, Script script) {
     std::size_t width = 0;
     for (const UpcomingEvent& e : events) width = std::max(width, remaining(e.days).size());
     std::string out;
@@ -65,7 +70,7 @@ std::string format_upcoming(const std::vector<UpcomingEvent>& events) {
         out.append(width - left.size(), ' ');
         out += left;
         out += "  ";
-        out += e.name;
+        out += script == Script::English ? e.name : event_name(e.date, e.observance, script_text(script));
         out += '\n';
     }
     return out;

@@ -12,6 +12,9 @@ namespace tarnvel::platform {
 struct DisplayChoice {
     std::string platform;  // what to put into QT_QPA_PLATFORM; empty: leave it as it is
     std::string error;     // non-empty: no display can be reached; one line without the program name
+    // Non-empty in a Wayland session on the X11 platform: how to get XWayland, for a
+    // failure to connect to tell (one line part, no program name).
+    std::string advice;
 };
 
 // `env` answers an environment variable's value, or "" when it is not set.

@@ -46,6 +46,9 @@ public:
     Colour BackColor() const;
     // A picture compiled into the program, by file name without ".png" (e.g. "icon").
     void SetIcon(std::string_view picture);
+    // The window's name (UTF-8), as the window list, the taskbar and screen readers show
+    // it; the window has no title bar to show it on.
+    void SetCaption(std::string_view text);
 
     // The first Show raises on_resize; showing a hidden window again does not.
     // A minimised window is shown at its normal size.

@@ -124,6 +124,7 @@ void frmDrop_Window::CreateControls() {
     w.SetSize(7500, RestoredHeight);
     w.SetFont(Font{"Arial", 9, false, false, false});
     w.SetIcon("icon");
+    w.SetCaption("Tarnvel Reader");
     controls_ = std::make_unique<Controls>(w);
     Layout();
 

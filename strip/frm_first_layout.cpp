@@ -61,6 +61,7 @@ void frmFirst::CreateControls() {
     w.SetBackColor(ColourWhite);
     w.SetFont(Font{"Arial", 9, false, false, false});
     w.SetIcon("icon");
+    w.SetCaption("Tarnvel");
     controls_ = std::make_unique<Controls>(w);
     label6_sink_ = std::make_unique<Label6Adapter>(controls_->Label6);
     Layout();

@@ -2,6 +2,7 @@
 // Runs the built `nanakshahi` program with files for its three standard streams.
 
 #include <fcntl.h>
+#include <pty.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -10,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -70,6 +72,42 @@ inline ProcessResult run_program(const std::vector<std::string>& args, const std
     std::remove(err_path.c_str());
     if (capture) std::remove(stdout_path.c_str());
     rmdir(dir.c_str());
+    return r;
+}
+
+// Runs the program with a terminal as its standard output (and input), the environment
+// changed by `env` (an empty value removes the variable). Returns what the terminal showed,
+// without the carriage returns the terminal adds before each newline.
+inline ProcessResult run_on_terminal(const std::vector<std::string>& args, const std::map<std::string, std::string>& env) {
+    std::vector<std::string> all{NANAKSHAHI_PROGRAM};
+    all.insert(all.end(), args.begin(), args.end());
+    std::vector<std::string> vars;
+    for (char** e = environ; *e != nullptr; ++e) {
+        const std::string var = *e;
+        if (env.count(var.substr(0, var.find('='))) == 0) vars.push_back(var);
+    }
+    for (const auto& [name, value] : env)
+        if (!value.empty()) vars.push_back(name + "=" + value);
+
+    ProcessResult r;
+    int terminal = -1;
+    const pid_t pid = forkpty(&terminal, nullptr, nullptr, nullptr);
+    if (pid < 0) return r;
+    if (pid == 0) {
+        std::vector<char*> argv, envp;
+        for (std::string& a : all) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        for (std::string& v : vars) envp.push_back(v.data());
+        envp.push_back(nullptr);
+        execve(NANAKSHAHI_PROGRAM, argv.data(), envp.data());
+        _exit(127);
+    }
+    char buf[4096];
+    for (ssize_t n; (n = read(terminal, buf, sizeof buf)) > 0;) r.out.append(buf, static_cast<std::size_t>(n));
+    close(terminal);
+    int wstatus = 0;
+    if (waitpid(pid, &wstatus, 0) == pid) r.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
+    for (std::size_t at; (at = r.out.find("\r\n")) != std::string::npos;) r.out.erase(at, 1);
     return r;
 }
 

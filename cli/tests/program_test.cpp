@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ctime>
 
 #include "process.h"
 
 namespace tarnvel::cli {
 namespace {
 
+using testing::run_on_terminal;
 using testing::run_program;
 
 TEST(Program, GoodInputGoesToStandardOutput) {
@@ -45,6 +47,66 @@ TEST(Program, BadInputGoesToStandardErrorWithStatusTwo) {
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
         EXPECT_NE(r.err.find(args.back()), std::string::npos) << r.err;
     }
+}
+
+// Refusals of the new options through the real program: status 2, one line, no output.
+TEST(Program, RefusalsOfTheNewOptions) {
+    const std::vector<std::vector<std::string>> cases{
+        {"--month", "2027", "03"}, {"--year", "559"}, {"--ics", "2027-12-31", "2027-01-01"},
+        {"--json", "--month"},     {"-3", "-3"},      {"--anniversaries"},
+        {"31 Phagan 558"},         {"--json=1"},      {"--", "--json"},
+    };
+    for (const auto& args : cases) {
+        const auto r = run_program(args);
+        EXPECT_EQ(r.status, 2) << args.back();
+        EXPECT_EQ(r.out, "") << args.back();
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        EXPECT_TRUE(r.err.starts_with("nanakshahi: ")) << r.err;
+    }
+}
+
+// Today in reverse video on a terminal only, and never when NO_COLOR is set.
+TEST(Program, TodayMarkedOnATerminalOnly) {
+    constexpr std::string_view mark = "\x1b[7m";
+    struct Case {
+        std::map<std::string, std::string> env;
+        bool marked;
+    };
+    const Case cases[] = {
+        {{{"TERM", "xterm"}, {"NO_COLOR", ""}}, true},
+        {{{"TERM", ""}, {"NO_COLOR", ""}}, true},
+        {{{"TERM", "xterm"}, {"NO_COLOR", "1"}}, false},
+        {{{"TERM", "xterm"}, {"NO_COLOR", "0"}}, false},
+        {{{"TERM", "dumb"}, {"NO_COLOR", ""}}, false},
+    };
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--month"}, {"-3"}, {"--year"}}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(args.front() + " TERM=" + c.env.at("TERM") + " NO_COLOR=" + c.env.at("NO_COLOR"));
+            const auto t = run_on_terminal(args, c.env);
+            EXPECT_EQ(t.status, 0);
+            EXPECT_EQ(t.out.find(mark) != std::string::npos, c.marked) << t.out;
+        }
+        // Into a file: the same program, the same day, no escapes.
+        const auto f = run_program(args);
+        EXPECT_EQ(f.status, 0);
+        EXPECT_EQ(f.out.find('\x1b'), std::string::npos);
+        EXPECT_NE(f.out, "");
+    }
+}
+
+// DTSTAMP is the time of the export, in UTC.
+TEST(Program, IcsStampIsTheClock) {
+    const std::time_t before = std::time(nullptr);
+    const auto r = run_program({"--ics", "2027-03-14", "2027-03-14"});
+    const std::time_t after = std::time(nullptr);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::size_t at = r.out.find("DTSTAMP:");
+    ASSERT_NE(at, std::string::npos);
+    std::tm t{};
+    ASSERT_NE(strptime(r.out.substr(at + 8, 16).c_str(), "%Y%m%dT%H%M%SZ", &t), nullptr);
+    const std::time_t stamp = timegm(&t);
+    EXPECT_GE(stamp, before);
+    EXPECT_LE(stamp, after);
 }
 
 TEST(Program, UnicodeFilterReadsStandardInput) {

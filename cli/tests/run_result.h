@@ -16,15 +16,22 @@ struct RunResult {
     std::string err;
 };
 
-inline RunResult run_with(std::vector<std::string_view> args, CivilDate today = {2026, 12, 5},
-                          const std::string& input = {}) {
+// 2026-12-05 12:00:00 UTC.
+inline constexpr std::int64_t FixedNow = 1796472000;
+
+inline RunResult run_in(std::vector<std::string_view> args, const Context& context, const std::string& input = {}) {
     std::istringstream in(input);
     std::ostringstream out, err;
     RunResult r;
-    r.status = run(args, today, in, out, err);
+    r.status = run(args, context, in, out, err);
     r.out = out.str();
     r.err = err.str();
     return r;
+}
+
+inline RunResult run_with(std::vector<std::string_view> args, CivilDate today = {2026, 12, 5},
+                          const std::string& input = {}) {
+    return run_in(std::move(args), Context{today, FixedNow, false}, input);
 }
 
 }  // namespace tarnvel::cli::testing

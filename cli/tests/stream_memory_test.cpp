@@ -20,5 +20,17 @@ TEST(StreamMemory, TheWholeCalendarInTheMemoryOfAWeek) {
     EXPECT_LT(all.max_rss_kib, week.max_rss_kib + 1024) << "week " << week.max_rss_kib << " KiB";
 }
 
+// The JSON range and the iCalendar export stream the same way.
+TEST(StreamMemory, JsonAndIcalendarOfTheWholeCalendar) {
+    const auto week = run_program({"--json", "--range", "2026-03-14", "2026-03-20"}, {}, "/dev/null");
+    const auto json = run_program({"--json", "--range", "1469-03-14", "9999-12-31"}, {}, "/dev/null");
+    const auto ics = run_program({"--ics", "1469-03-14", "9999-12-31", "--anniversaries"}, {}, "/dev/null");
+    ASSERT_EQ(week.status, 0);
+    ASSERT_EQ(json.status, 0);
+    ASSERT_EQ(ics.status, 0);
+    EXPECT_LT(json.max_rss_kib, week.max_rss_kib + 1024) << "week " << week.max_rss_kib << " KiB";
+    EXPECT_LT(ics.max_rss_kib, week.max_rss_kib + 1024) << "week " << week.max_rss_kib << " KiB";
+}
+
 }  // namespace
 }  // namespace tarnvel::cli

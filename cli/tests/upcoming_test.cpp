@@ -69,9 +69,9 @@ TEST(Upcoming, ALongListStaysInDateOrder) {
 
 TEST(Upcoming, FormatsAlignedColumns) {
     const std::vector<UpcomingEvent> events{
-        {{2026, 4, 14}, "Vaisakhi", 0},
-        {{2026, 4, 15}, "Tomorrow's", 1},
-        {{2026, 11, 26}, "Parkash Purab - Guru Nanak Sahib", 226},
+        {{2026, 4, 14}, "Vaisakhi", 0, &Observances[0]},
+        {{2026, 4, 15}, "Tomorrow's", 1, nullptr},
+        {{2026, 11, 26}, "Parkash Purab - Guru Nanak Sahib", 226, &Observances[1]},
     };
     EXPECT_EQ(format_upcoming(events),
               "2026-04-14 Tue     today  Vaisakhi\n"

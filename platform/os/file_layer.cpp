@@ -14,6 +14,13 @@ ssize_t FileLayer::Write(int fd, const void* data, std::size_t size) { return ::
 int FileLayer::Sync(int fd) { return ::fsync(fd); }
 int FileLayer::Close(int fd) { return ::close(fd); }
 int FileLayer::Rename(const std::string& from, const std::string& to) { return std::rename(from.c_str(), to.c_str()); }
+int FileLayer::RenameNoReplace(const std::string& from, const std::string& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+    if (errno != EINVAL && errno != ENOSYS) return -1;
+    // A file system without the flag: a second link fails on an existing name just the same.
+    if (::link(from.c_str(), to.c_str()) != 0) return -1;
+    return ::unlink(from.c_str());
+}
 int FileLayer::Unlink(const std::string& path) { return ::unlink(path.c_str()); }
 int FileLayer::MakeDir(const std::string& path) { return ::mkdir(path.c_str(), 0755); }
 
@@ -61,11 +68,18 @@ std::string ReadWholeFile(const std::string& path, std::size_t limit, int& error
     return data;
 }
 
-int WriteFileAtomically(FileLayer& fs, const std::string& path, const std::string& contents) {
+namespace {
+
+// Writes `contents` to a new file beside `path` and syncs it: its name on success, else empty
+// with `error` set and nothing left behind.
+std::string WriteTemp(FileLayer& fs, const std::string& path, const std::string& contents, int& error) {
     std::string temp = path + ".XXXXXX";
     const int fd = fs.MakeTemp(temp);
-    if (fd < 0) return errno;
-    int error = 0;
+    if (fd < 0) {
+        error = errno;
+        return {};
+    }
+    error = 0;
     std::size_t done = 0;
     while (done < contents.size()) {
         const ssize_t n = fs.Write(fd, contents.data() + done, contents.size() - done);
@@ -78,7 +92,42 @@ int WriteFileAtomically(FileLayer& fs, const std::string& path, const std::strin
     }
     if (error == 0 && fs.Sync(fd) != 0) error = errno;
     if (fs.Close(fd) != 0 && error == 0) error = errno;
-    if (error == 0 && fs.Rename(temp, path) != 0) error = errno;
+    if (error == 0) return temp;
+    fs.Unlink(temp);
+    return {};
+}
+
+}  // namespace
+
+int WriteFileAtomically(FileLayer& fs, const std::string& path, const std::string& contents) {
+    int error = 0;
+    const std::string temp = WriteTemp(fs, path, contents, error);
+    if (error != 0) return error;
+    if (fs.Rename(temp, path) == 0) return 0;
+    error = errno;
+    fs.Unlink(temp);
+    return error;
+}
+
+int WriteFileKeepingOld(FileLayer& fs, const std::string& path, const std::string& contents,
+                        const std::string& aside, std::string& kept_as) {
+    kept_as.clear();
+    int error = 0;
+    const std::string temp = WriteTemp(fs, path, contents, error);
+    if (error != 0) return error;
+    // Bounded: a folder holding a thousand kept copies has something else wrong with it.
+    for (int n = 1; n <= 1000 && kept_as.empty(); ++n) {
+        const std::string name = n == 1 ? aside : aside + '-' + std::to_string(n);
+        if (fs.RenameNoReplace(path, name) == 0) kept_as = name;
+        else if (errno != EEXIST) break;
+    }
+    if (kept_as.empty()) {
+        error = errno;
+    } else if (fs.Rename(temp, path) != 0) {
+        error = errno;
+        fs.RenameNoReplace(kept_as, path);  // back where it was
+        kept_as.clear();
+    }
     if (error != 0) fs.Unlink(temp);
     return error;
 }

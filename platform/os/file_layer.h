@@ -17,6 +17,8 @@ public:
     virtual int Sync(int fd);
     virtual int Close(int fd);
     virtual int Rename(const std::string& from, const std::string& to);
+    // rename, failing with EEXIST instead of replacing `to`.
+    virtual int RenameNoReplace(const std::string& from, const std::string& to);
     virtual int Unlink(const std::string& path);
     virtual int MakeDir(const std::string& path);
 
@@ -31,6 +33,12 @@ std::string ReadWholeFile(const std::string& path, std::size_t limit, int& error
 // old or the new contents, never a mixture: written beside it, synced, renamed over.
 // 0 on success, else an errno value; the old file is then untouched.
 int WriteFileAtomically(FileLayer& fs, const std::string& path, const std::string& contents);
+
+// The same, except that the old file is not replaced but moved to the first free name of
+// `aside`, `aside`-2, `aside`-3, ... (the name taken is left in `kept_as`) just before the new
+// one takes its place. 0 on success, else an errno value; the old file is then where it was.
+int WriteFileKeepingOld(FileLayer& fs, const std::string& path, const std::string& contents,
+                        const std::string& aside, std::string& kept_as);
 
 // Creates `path` and its missing parents. 0 on success (also when it exists as a
 // folder), else an errno value (ENOTDIR when a file stands in the way).

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSessionManager>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -14,6 +15,7 @@
 
 #include "platform/display_choice.h"
 #include "platform/qt/convert.h"
+#include "platform/qt/desktop_names.h"
 #include "platform/qt/notify_icon.h"
 #include "platform/qt/system_world.h"
 #include "platform/qt/window_messages.h"
@@ -34,6 +36,7 @@ namespace {
 // can be told in one line instead of Qt's abort with several.
 std::vector<std::string>* g_held = nullptr;
 std::string g_program;
+std::string g_advice;  // added to a failure to connect
 
 void hold_messages(QtMsgType type, const QMessageLogContext&, const QString& msg) {
     if (type != QtFatalMsg) {
@@ -44,6 +47,7 @@ void hold_messages(QtMsgType type, const QMessageLogContext&, const QString& msg
     if (g_held)
         for (const auto& m : *g_held)
             if (m.find("could not connect to display") != std::string::npos) reason = m;
+    if (!g_advice.empty()) reason += " (" + g_advice + ")";
     std::fprintf(stderr, "%s: cannot open the display: %s\n", g_program.c_str(), reason.c_str());
     std::fflush(stderr);
     std::_Exit(1);
@@ -80,6 +84,13 @@ std::unique_ptr<Application> Application::Start(int& argc, char** argv, std::str
         return nullptr;
     }
     if (!choice.platform.empty()) setenv("QT_QPA_PLATFORM", choice.platform.c_str(), 1);
+    g_advice = choice.advice;
+    // Before the application exists: the X11 platform takes the windows' WM_CLASS from it.
+    // The display name follows the application name; set on its own, Qt would append it
+    // to every window title that does not end in it ("Tarnvel Reader — Tarnvel").
+    QCoreApplication::setApplicationName(qt::ApplicationName);
+    // The Wayland platform's application id, where a user chooses that platform.
+    QGuiApplication::setDesktopFileName(qt::DesktopId);
     std::vector<std::string> held;
     g_held = &held;
     const QtMessageHandler previous = qInstallMessageHandler(hold_messages);
@@ -93,6 +104,10 @@ std::unique_ptr<Application> Application::Start(int& argc, char** argv, std::str
         return nullptr;
     }
     QApplication::setQuitOnLastWindowClosed(false);
+    // The log-on entry starts the calendar; a session manager's restart of it, with options
+    // the command line refuses, would add nothing.
+    QObject::connect(qApp, &QGuiApplication::saveStateRequest,
+                     [](QSessionManager& session) { session.setRestartHint(QSessionManager::RestartNever); });
     a->impl_->system = std::make_unique<qt::SystemWorld>();
     a->impl_->world = std::make_unique<World>(a->impl_->system->world());
     a->impl_->notify = std::make_unique<qt::QtNotifyIcon>();

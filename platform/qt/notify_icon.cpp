@@ -1,8 +1,11 @@
 #include "platform/qt/notify_icon.h"
 
+#include <QIconEngine>
+#include <QPainter>
 #include <QSystemTrayIcon>
 #include <string>
 
+#include "platform/qt/desktop_names.h"
 #include "platform/qt/window_messages.h"
 
 namespace tarnvel::platform::qt {
@@ -19,6 +22,32 @@ QString tip(const NotifyIconRecord& r) {
     for (std::size_t i = 24; i < r.size() && r[i] != 0; ++i) text += static_cast<char>(r[i]);
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// The record's icon under the name of the installed themed icon. A desktop whose
+// notification area takes names (a StatusNotifier host) shows the theme's icon at its own
+// size; where the theme lacks it, and in an XEmbed tray, the record's pixels are drawn.
+class NamedIcon final : public QIconEngine {
+public:
+    explicit NamedIcon(QIcon pixels) : pixels_(std::move(pixels)) {}
+    void paint(QPainter* p, const QRect& r, QIcon::Mode mode, QIcon::State state) override {
+        pixels_.paint(p, r, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return pixels_.actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return pixels_.pixmap(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return pixels_.availableSizes(mode, state);
+    }
+    QString iconName() override { return QString::fromLatin1(DesktopId); }
+    bool isNull() override { return pixels_.isNull(); }
+    QIconEngine* clone() const override { return new NamedIcon(pixels_); }
+
+private:
+    QIcon pixels_;
+};
 
 }  // namespace
 
@@ -57,7 +86,7 @@ bool QtNotifyIcon::Shell_NotifyIconA(std::uint32_t message, const NotifyIconReco
     }
     d.window = field(record, 4);
     if (flags & NIF_MESSAGE_) d.callback = field(record, 16);
-    if (flags & NIF_ICON_) d.icon->setIcon(FindIcon(field(record, 20)));
+    if (flags & NIF_ICON_) d.icon->setIcon(QIcon(new NamedIcon(FindIcon(field(record, 20)))));
     if (flags & NIF_TIP_) d.icon->setToolTip(tip(record));
     if (message == NIM_ADD_) d.icon->show();
     return QSystemTrayIcon::isSystemTrayAvailable();

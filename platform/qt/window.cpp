@@ -84,6 +84,7 @@ void Window::Impl::Create() {
     form->setMouseTracking(true);
     if (top_most) form->setWindowFlag(Qt::WindowStaysOnTopHint, true);
     if (!icon_picture.isNull()) form->setWindowIcon(icon_picture);
+    form->setWindowTitle(caption);
     if (pointer == PointerShape::Hourglass) form->setCursor(Qt::WaitCursor);
     Place();
     for (Control* c : controls) c->CreateWidget(client);
@@ -164,6 +165,11 @@ void Window::SetIcon(std::string_view picture) {
     impl_->icon_picture = icon;
     if (impl_->form) impl_->form->setWindowIcon(icon);
     impl_->icon = qt::RegisterIcon(name, icon);
+}
+
+void Window::SetCaption(std::string_view text) {
+    impl_->caption = qt::ToQString(text);
+    if (impl_->form) impl_->form->setWindowTitle(impl_->caption);
 }
 
 void Window::Show() {

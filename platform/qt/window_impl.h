@@ -93,6 +93,7 @@ struct Window::Impl {
     WindowHandle handle = 0;
     IconHandle icon = 0;
     QIcon icon_picture;
+    QString caption;
 };
 
 }  // namespace tarnvel::platform

@@ -13,15 +13,19 @@ TEST(DisplayChoice, WaylandGoesThroughXWaylandUnlessAPlatformIsChosen) {
         Env env;
         const char* platform;
         bool error;
+        bool advice;  // how to get XWayland, in the error or for a failed connection
     } cases[] = {
-        {{{"DISPLAY", ":0"}}, "", false},
-        {{{"DISPLAY", ":0"}, {"WAYLAND_DISPLAY", "wayland-0"}}, "xcb", false},
-        {{{"DISPLAY", ":0"}, {"XDG_SESSION_TYPE", "wayland"}}, "xcb", false},
-        {{{"DISPLAY", ":0"}, {"WAYLAND_DISPLAY", "wayland-0"}, {"QT_QPA_PLATFORM", "wayland"}}, "", false},
-        {{{"WAYLAND_DISPLAY", "wayland-0"}}, "xcb", true},  // no XWayland
-        {{}, "", true},
-        {{{"QT_QPA_PLATFORM", "xcb"}}, "", true},
-        {{{"QT_QPA_PLATFORM", "offscreen"}}, "", false},
+        {{{"DISPLAY", ":0"}}, "", false, false},
+        {{{"DISPLAY", ":0"}, {"WAYLAND_DISPLAY", "wayland-0"}}, "xcb", false, true},
+        {{{"DISPLAY", ":0"}, {"XDG_SESSION_TYPE", "wayland"}}, "xcb", false, true},
+        {{{"DISPLAY", ":0"}, {"WAYLAND_DISPLAY", "wayland-0"}, {"QT_QPA_PLATFORM", "wayland"}}, "", false, false},
+        {{{"WAYLAND_DISPLAY", "wayland-0"}}, "xcb", true, true},  // no XWayland
+        {{{"XDG_SESSION_TYPE", "wayland"}, {"QT_QPA_PLATFORM", "xcb"}}, "", true, true},
+        {{{"WAYLAND_DISPLAY", "wayland-0"}, {"QT_QPA_PLATFORM", "offscreen"}}, "", false, false},
+        {{}, "", true, false},
+        {{{"XDG_SESSION_TYPE", "x11"}}, "", true, false},
+        {{{"QT_QPA_PLATFORM", "xcb"}}, "", true, false},
+        {{{"QT_QPA_PLATFORM", "offscreen"}}, "", false, false},
     };
     for (const auto& k : cases) {
         const DisplayChoice c = ChooseDisplay([&](const char* name) {
@@ -31,6 +35,10 @@ TEST(DisplayChoice, WaylandGoesThroughXWaylandUnlessAPlatformIsChosen) {
         EXPECT_EQ(c.platform, k.platform) << k.env.size();
         EXPECT_EQ(!c.error.empty(), k.error) << k.env.size();
         EXPECT_EQ(c.error.find('\n'), std::string::npos);
+        EXPECT_EQ(c.advice.find("XWayland") != std::string::npos, k.advice) << k.env.size();
+        if (k.error) {
+            EXPECT_EQ(c.error.find("XWayland") != std::string::npos, k.advice) << c.error;
+        }
     }
 }
 

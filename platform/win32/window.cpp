@@ -341,6 +341,10 @@ void Window::SetBackColor(Colour c) {
 }
 Colour Window::BackColor() const { return impl_->back; }
 
+void Window::SetCaption(std::string_view text) {
+    if (impl_->hwnd) SetWindowTextW(impl_->hwnd, win32::Wide(text).c_str());
+}
+
 void Window::SetIcon(std::string_view picture) {
     if (impl_->own_icons) {
         DestroyIcon(impl_->icon_big);

@@ -84,11 +84,13 @@ const Marker* find_marker(std::string_view text) {
 
 std::string describe(const Marker& marker) {
     // Only the table's markers have a known meaning (and a number that parses and names a
-    // month or a day); any other is named by its text.
-    if (!find_marker(marker.text())) return "the section \"" + marker.text() + "\"";
-    const std::string& name = marker.break_name;
+    // month or a day); any other is named by its text. A document holds the text alone, so a
+    // marker whose text is the table's means what the table's does, however it is split.
+    const Marker* known = find_marker(marker.text());
+    if (!known) return "the section \"" + marker.text() + "\"";
+    const std::string& name = known->break_name;
     if (name == "Month" || name == "Month_Akhaan") {
-        const int m = std::stoi(marker.break_point);
+        const int m = std::stoi(known->break_point);
         return std::string(name == "Month" ? "the Baramah of " : "the Akhaan of ") +
                std::string(kMonthNames[static_cast<std::size_t>(m - 1)]);
     }
@@ -97,7 +99,7 @@ std::string describe(const Marker& marker) {
     if (name == "Orvanta") return "the page about Orvanta";
     if (name == "Tarnvel") return "the page about Tarnvel";
     const auto it = std::find(kGregorianCaps.begin(), kGregorianCaps.end(), name);
-    const std::string day = std::to_string(std::stoi(marker.break_point));
+    const std::string day = std::to_string(std::stoi(known->break_point));
     return "the history entry for " + day + " " +
            std::string(kGregorianNames[static_cast<std::size_t>(it - kGregorianCaps.begin())]);
 }

@@ -12,48 +12,105 @@
 namespace tarnvel::test {
 namespace {
 
+using namespace std::string_literals;
+
 constexpr const char* kGregorian = "12 April 2027";
 constexpr const char* kEnglish = "30 Chet, Sammat 559 Nanakshahi";
 
-// A settings file the program cannot use: the start goes on with the defaults (the
-// log-on entry is written, no message), and the next exit writes a good file.
-TEST_F(FaultTest, UnusableSettingsFileStartsWithDefaultsAndExitWritesAGoodOne) {
+// A settings file with damage in it: the start reads only what is plainly the program's (no
+// message, the log-on entry written), and the exit adds the program's values and keeps every
+// other byte.
+TEST_F(FaultTest, DamagedSettingsFileKeepsEveryByteAndGainsTheProgramsValues) {
+    std::string junk = "\xff\xfe[\x00Tarn\x01vel\n=UpdateRegistry\x80True\n"s;
+    for (int i = 0; i < 4096; ++i) junk += static_cast<char>((i * 7919 + 13) % 256);
+    junk += '\x7f';  // no line end at the end
+    const std::string path = "Application Path=" + identity.AppPath();
     const struct {
         const char* what;
-        std::function<void(const fs::path&)> make;
+        std::string before;
+        bool flag;  // the UpdateRegistry read at the start
+        std::string after;
     } cases[] = {
-        {"garbage bytes",
-         [](const fs::path& p) {
-             std::string junk;
-             for (int i = 0; i < 4096; ++i) junk += static_cast<char>((i * 7919 + 13) % 256);
-             WriteAll(p, "\xff\xfe[\x00Tarn\x01vel\n=UpdateRegistry\x80True\n" + junk);
-         }},
-        {"larger than a settings file can be", [](const fs::path& p) { WriteAll(p, std::string(3 << 20, 'x')); }},
-        {"a named pipe nobody writes to", [](const fs::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); }},
-        {"a link pointing at itself", [](const fs::path& p) { fs::create_symlink(p, p); }},
+        {"garbage bytes", junk, false, junk + "\n\n" + GoodSettings()},
+        {"nothing but NUL bytes", std::string(4096, '\0'), false, std::string(4096, '\0') + "\n\n" + GoodSettings()},
+        {"a header damaged by NUL bytes, with the other section's keys under it",
+         "[Tarnvel]\r\nUpdateRegistry=True\r\n\0\0\0[Tail]\nRun_Startup=0\nUpdateRegistry=False\n"s, true,
+         "[Tarnvel]\r\nUpdateRegistry=True\r\nVersion=Tarnvel 1.0\r\n" + path +
+             "\r\nRun_Startup=1\r\n\0\0\0[Tail]\nRun_Startup=0\nUpdateRegistry=False\n"s},
+        {"other sections and comments",
+         "; written by hand\n[Other]\nkey = value\n\n[Tarnvel]\nRun_Startup=1\nVersion=Tarnvel 0.9\nmine=kept\n", false,
+         "; written by hand\n[Other]\nkey = value\n\n[Tarnvel]\nRun_Startup=1\nVersion=Tarnvel 1.0\nmine=kept\n"
+         "UpdateRegistry=False\n" + path + "\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        fs::remove(SettingsFile());
         fs::remove_all(config / "autostart");
         world.message_box.shown.clear();
+        WriteAll(SettingsFile(), c.before);
+        UpdateRegistryFlag = !c.flag;  // what a previous start would leave; the load must set it
+
+        Start();
+        ExpectRunning(kGregorian, kEnglish);
+        EXPECT_EQ(UpdateRegistryFlag, c.flag);
+        EXPECT_TRUE(fs::is_regular_file(AutostartEntry())) << "Run_Startup is 1 unless the program's own key says not";
+
+        prog->Exit();
+        EXPECT_TRUE(prog->quit());
+        EXPECT_TRUE(world.message_box.shown.empty()) << Messages()[0];
+        EXPECT_EQ(ReadAll(SettingsFile()), c.after);
+        EXPECT_EQ(std::distance(fs::directory_iterator(config), {}), 2) << "the file and the autostart folder";
+        prog.reset();
+    }
+}
+
+// A settings file the program will not read: the start goes on with the defaults, and the
+// exit moves the file aside whole, once, says where it went and writes a good file.
+TEST_F(FaultTest, UnreadableSettingsFileIsMovedAsideOnceAndTheExitSaysSo) {
+    const std::string big = "[Other]\nkey=value\n" + std::string(10 << 20, 'x');
+    const struct {
+        const char* what;
+        std::function<void(const fs::path&)> make;
+        int error;
+        fs::file_type kept;
+    } cases[] = {
+        {"10 MB", [&](const fs::path& p) { WriteAll(p, big); }, EFBIG, fs::file_type::regular},
+        {"a named pipe nobody writes to", [](const fs::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); }, EINVAL,
+         fs::file_type::fifo},
+        {"a link pointing at itself", [](const fs::path& p) { fs::create_symlink(p, p); }, ELOOP,
+         fs::file_type::symlink},
+    };
+    const fs::path aside = SettingsFile().string() + ".unread";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove(SettingsFile());
+        fs::remove(aside);
+        world.message_box.shown.clear();
         c.make(SettingsFile());
-        UpdateRegistryFlag = true;  // what a previous start would leave; the load must reset it
+        UpdateRegistryFlag = true;
 
         Start();
         ExpectRunning(kGregorian, kEnglish);
         EXPECT_FALSE(UpdateRegistryFlag);
-        EXPECT_TRUE(fs::is_regular_file(AutostartEntry()));
         EXPECT_TRUE(world.message_box.shown.empty());
-
         prog->Exit();
         EXPECT_TRUE(prog->quit());
-        EXPECT_FALSE(prog->strip().Loaded());
-        EXPECT_TRUE(world.message_box.shown.empty()) << Messages()[0];
-        ASSERT_TRUE(fs::is_regular_file(fs::symlink_status(SettingsFile())));
-        const std::string written = ReadAll(SettingsFile());
-        EXPECT_NE(written.find(GoodSettings()), std::string::npos) << written;
-        EXPECT_EQ(written.find('\0'), std::string::npos);
+        EXPECT_EQ(Messages(), std::vector<std::string>{"The settings file " + SettingsFile().string() +
+                                                       " could not be read (" + std::strerror(c.error) +
+                                                       "), so it was kept as " + aside.string() +
+                                                       " and the settings were saved in a new file."});
+        EXPECT_EQ(ReadAll(SettingsFile()), GoodSettings());
+        EXPECT_EQ(fs::symlink_status(aside).type(), c.kept);
+        if (c.error == EFBIG) {
+            EXPECT_TRUE(ReadAll(aside) == big) << "kept byte for byte";
+        }
+        prog.reset();
+
+        world.message_box.shown.clear();
+        Start();
+        prog->Exit();
+        EXPECT_TRUE(world.message_box.shown.empty()) << "once";
+        EXPECT_EQ(ReadAll(SettingsFile()), GoodSettings());
+        EXPECT_EQ(std::distance(fs::directory_iterator(config), {}), 3) << "the file, the one kept, autostart";
         prog.reset();
     }
 }
@@ -87,23 +144,76 @@ public:
 
 constexpr const char* kOldSettings = "[Tarnvel]\nVersion=Tarnvel 0.9\nUpdateRegistry=True\nRun_Startup=1\n";
 
+// Also when the old file is one the program would have moved aside: it stays where it was.
 TEST_F(FaultTest, FullDiskAtExitKeepsTheOldFileAndNamesTheCause) {
-    WriteAll(SettingsFile(), kOldSettings);
-    FullDisk full;
-    platform::os::IniStore store({}, full);
-    Start(store);
-    EXPECT_TRUE(UpdateRegistryFlag);
+    for (const std::string& old : {std::string(kOldSettings), std::string(10 << 20, 'x')}) {
+        SCOPED_TRACE(old.size());
+        world.message_box.shown.clear();
+        WriteAll(SettingsFile(), old);
+        FullDisk full;
+        platform::os::IniStore store({}, full);
+        Start(store);
+        EXPECT_EQ(UpdateRegistryFlag, old == kOldSettings);
 
-    prog->Exit();
-    EXPECT_TRUE(prog->quit());
-    EXPECT_FALSE(prog->strip().Loaded());
-    EXPECT_FALSE(prog->reader().Loaded());
-    ASSERT_EQ(world.message_box.shown.size(), 1u);
-    EXPECT_NE(world.message_box.shown[0].text.find(std::strerror(ENOSPC)), std::string::npos)
-        << world.message_box.shown[0].text;
-    EXPECT_EQ(ReadAll(SettingsFile()), kOldSettings);
-    for (const auto& e : fs::directory_iterator(config))  // no half-written files left beside it
-        EXPECT_TRUE(e.path() == SettingsFile() || e.path() == config / "autostart") << e.path();
+        prog->Exit();
+        EXPECT_TRUE(prog->quit());
+        EXPECT_FALSE(prog->strip().Loaded());
+        EXPECT_FALSE(prog->reader().Loaded());
+        ASSERT_EQ(world.message_box.shown.size(), 1u);
+        EXPECT_NE(world.message_box.shown[0].text.find(std::strerror(ENOSPC)), std::string::npos)
+            << world.message_box.shown[0].text;
+        EXPECT_TRUE(ReadAll(SettingsFile()) == old);
+        for (const auto& e : fs::directory_iterator(config))  // no half-written or moved files beside it
+            EXPECT_TRUE(e.path() == SettingsFile() || e.path() == config / "autostart") << e.path();
+        prog.reset();
+    }
+}
+
+// The user's own file that the user may not read, or may not change: root reads and writes
+// anything, so the whole run is in a child that gave up root, in a folder it owns.
+TEST_F(FaultTest, SettingsFileTheUserMayNotReadOrChange) {
+    const fs::path aside = SettingsFile().string() + ".unread";
+    const struct {
+        const char* what;
+        std::string old;
+        mode_t mode;
+        std::vector<std::string> messages;
+        std::string after;
+    } cases[] = {
+        {"unreadable", kOldSettings, 0000,
+         {"The settings file " + SettingsFile().string() + " could not be read (" + std::strerror(EACCES) +
+          "), so it was kept as " + aside.string() + " and the settings were saved in a new file."},
+         GoodSettings()},
+        {"read-only", kOldSettings, 0444,
+         {"The settings could not be saved to " + SettingsFile().string() + ": the file is read-only (" +
+          std::strerror(EACCES) + ")."},
+         kOldSettings},
+        {"read-only, already holding what the exit saves", GoodSettings(), 0444, {}, GoodSettings()},
+    };
+    ASSERT_EQ(::chown(config.c_str(), 65534, 65534), 0);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(config / "autostart");
+        fs::remove(aside);
+        WriteAll(SettingsFile(), c.old);
+        ASSERT_EQ(::chown(SettingsFile().c_str(), 65534, 65534), 0);
+        ::chmod(SettingsFile().c_str(), c.mode);
+        const int status = AsUnprivilegedChild([&] {
+            Start();
+            if (!world.message_box.shown.empty()) return 1;
+            prog->Exit();
+            if (!prog->quit()) return 2;
+            return Messages() == c.messages ? 0 : 3;
+        });
+        EXPECT_EQ(status, 0);
+        EXPECT_EQ(ReadAll(SettingsFile()), c.after);
+        if (c.mode == 0000) {
+            EXPECT_EQ(ReadAll(aside), c.old);
+            EXPECT_EQ(fs::status(aside).permissions(), fs::perms::none) << "moved as it was";
+        } else {
+            EXPECT_FALSE(fs::exists(aside));
+        }
+    }
 }
 
 // Root writes anywhere: the exit runs in a child that gave up root, against a folder

@@ -2,15 +2,17 @@
 // saw as key=value lines for tests/wine/program_test:
 //   tarnvel_probe PROGRAM.exe
 // Starts the program, waits for its strip window (class TarnvelWindow) to be visible and to
-// stay in place, starts it a second time (that start must end at once without a window of
+// stay in place, reads the titles of its windows, starts it a second time (that start must end at once without a window of
 // its own), then opens the notification icon's menu with a right click on the icon and
 // chooses "E&xit" by its access key.
 
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -19,7 +21,7 @@ using Clock = std::chrono::steady_clock;
 struct Search {
     DWORD pid;
     const wchar_t* cls;
-    HWND found;
+    std::vector<HWND> found;
 };
 
 BOOL CALLBACK Visit(HWND h, LPARAM lp) {
@@ -28,17 +30,37 @@ BOOL CALLBACK Visit(HWND h, LPARAM lp) {
     GetWindowThreadProcessId(h, &pid);
     wchar_t cls[64] = {};
     GetClassNameW(h, cls, 64);
-    if (pid == s->pid && IsWindowVisible(h) && std::wstring(cls) == s->cls) {
-        s->found = h;
-        return FALSE;
-    }
+    if (pid == s->pid && std::wstring(cls) == s->cls) s->found.push_back(h);
     return TRUE;
 }
 
-HWND VisibleWindow(DWORD pid, const wchar_t* cls) {
-    Search s{pid, cls, nullptr};
+// The top-level windows of the process and class, shown or hidden.
+std::vector<HWND> Windows(DWORD pid, const wchar_t* cls) {
+    Search s{pid, cls, {}};
     EnumWindows(&Visit, reinterpret_cast<LPARAM>(&s));
     return s.found;
+}
+
+HWND VisibleWindow(DWORD pid, const wchar_t* cls) {
+    for (HWND h : Windows(pid, cls))
+        if (IsWindowVisible(h)) return h;
+    return nullptr;
+}
+
+// The titles of the program's windows, shown or hidden, in alphabetical order, joined by '|'.
+std::string WindowTitles(DWORD pid) {
+    std::vector<std::string> titles;
+    for (HWND h : Windows(pid, L"TarnvelWindow")) {
+        wchar_t title[256] = {};
+        const int n = GetWindowTextW(h, title, 256);
+        char utf8[1024] = {};
+        WideCharToMultiByte(CP_UTF8, 0, title, n, utf8, sizeof utf8 - 1, nullptr, nullptr);
+        titles.push_back(utf8);
+    }
+    std::sort(titles.begin(), titles.end());
+    std::string joined;
+    for (const auto& title : titles) joined += (joined.empty() ? "" : "|") + title;
+    return joined;
 }
 
 template <class F>
@@ -91,6 +113,7 @@ int main(int argc, char** argv) {
     }
     std::printf("strip=%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
     std::printf("screen=%d %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    std::printf("titles=%s\n", WindowTitles(first.dwProcessId).c_str());
     std::fflush(stdout);
 
     PROCESS_INFORMATION second{};

@@ -52,6 +52,22 @@ TEST(Markers, MarkersOutsideTheTableAreNamedByTheirText) {
     }
 }
 
+// Found by fuzzing: a table marker's text split elsewhere ("Hel" + "p0") threw from the number
+// parse, or read past the month names.
+TEST(Markers, ATableMarkerSplitElsewhereMeansTheSame) {
+    const Marker cases[] = {{"Hel", "p0", DocumentFile::One},
+                            {"Mont", "h1", DocumentFile::One},
+                            {"", "Month_Akhaan12", DocumentFile::One},
+                            {"MAY0", "5", DocumentFile::Two},
+                            {"FEBRUARY29", "", DocumentFile::Two}};
+    for (const Marker& m : cases) {
+        const Marker* known = find_marker(m.text());
+        ASSERT_NE(known, nullptr) << m.text();
+        EXPECT_EQ(describe(m), describe(*known)) << m.text();
+        EXPECT_EQ(missing_notice(m), missing_notice(*known)) << m.text();
+    }
+}
+
 TEST(Markers, CheckFindsTheMonth1Traps) {
     const Marker& month1 = *find_marker("Month1");
     struct Case {

@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <functional>
+
+#include "platform/os/ini_store.h"
+#include "platform/os/tests/temp_dir.h"
+
+namespace tarnvel::platform::os {
+namespace {
+
+using test::TempDir;
+namespace fs = std::filesystem;
+using namespace std::string_literals;
+
+std::size_t entries(const std::string& dir) {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {}));
+}
+
+TEST(IniStore, WritesAndReadsInTheConfigurationFolder) {
+    TempDir home;
+    IniStore store(home.path());
+    EXPECT_EQ(store.GetSetting("Nanakshahi", "Tarnvel", "Run_Startup", "1"), "1");
+    EXPECT_EQ(store.SaveSetting("Nanakshahi", "Tarnvel", "Version", "Tarnvel 1.0").code, 0);
+    EXPECT_EQ(store.SaveSetting("Nanakshahi", "Tarnvel", "Run_Startup", "1").code, 0);
+    EXPECT_EQ(store.SaveSetting("Nanakshahi", "Tarnvel", "Version", "Tarnvel 1.0").code, 0);
+    EXPECT_EQ(test::ReadFile(home / "Nanakshahi.ini"), "[Tarnvel]\nVersion=Tarnvel 1.0\nRun_Startup=1\n");
+    EXPECT_EQ(IniStore(home.path()).GetSetting("Nanakshahi", "Tarnvel", "Version", ""), "Tarnvel 1.0");
+}
+
+TEST(IniStore, FollowsXdgConfigHome) {
+    TempDir home;
+    const char* old = std::getenv("XDG_CONFIG_HOME");
+    const std::string saved = old ? old : "";
+    ::setenv("XDG_CONFIG_HOME", (home / "nested/config").c_str(), 1);
+    IniStore store;
+    EXPECT_EQ(store.SaveSetting("Nanakshahi", "Tarnvel", "Run_Startup", "1").code, 0);
+    EXPECT_TRUE(fs::is_regular_file(home / "nested/config/Nanakshahi.ini"));
+    ::setenv("XDG_CONFIG_HOME", "relative/ignored", 1);
+    EXPECT_EQ(IniStore().PathOf("Nanakshahi"), std::string(std::getenv("HOME")) + "/.config/Nanakshahi.ini");
+    if (old) ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+    else ::unsetenv("XDG_CONFIG_HOME");
+}
+
+// Every byte the program does not own stays, and a save that changes nothing writes nothing.
+TEST(IniStore, SavingKeepsEverythingElseInTheFile) {
+    TempDir home;
+    const std::string path = home / "Nanakshahi.ini";
+    const std::string theirs = "; kept\r\n[Tarnvel]\r\nUpdateRegistry=True\r\n\0\0\0[Tail]\nRun_Startup=0\n"s +
+                               "[Other]\nkey = value\nno key here\n";
+    test::WriteFile(path, theirs);
+    IniStore store(home.path());
+    EXPECT_EQ(store.GetSetting("Nanakshahi", "Tarnvel", "UpdateRegistry", "False"), "True");
+    EXPECT_EQ(store.GetSetting("Nanakshahi", "Tarnvel", "Run_Startup", "1"), "1") << "not the damaged section's 0";
+    EXPECT_EQ(store.SaveSetting("Nanakshahi", "Tarnvel", "Run_Startup", "1").code, 0);
+    std::string expected = theirs;
+    expected.insert(expected.find("\0\0\0"s), "Run_Startup=1\r\n");
+    EXPECT_EQ(test::ReadFile(path), expected);
+
+    struct stat before {}, after {};
+    ::stat(path.c_str(), &before);
+    EXPECT_EQ(store.SaveSetting("Nanakshahi", "Tarnvel", "Run_Startup", "1").code, 0);
+    ::stat(path.c_str(), &after);
+    EXPECT_EQ(before.st_ino, after.st_ino) << "the same value: the file is not rewritten";
+}
+
+TEST(IniStore, ALinkToTheFileIsFollowedAndKept) {
+    TempDir home;
+    fs::create_directory(home / "dotfiles");
+    test::WriteFile(home / "dotfiles/tarnvel.ini", "[Other]\nx=1\n");
+    fs::create_symlink(home / "dotfiles/tarnvel.ini", home / "Nanakshahi.ini");
+    IniStore store(home.path());
+    EXPECT_EQ(store.SaveSetting("Nanakshahi", "Tarnvel", "Run_Startup", "1").code, 0);
+    EXPECT_TRUE(fs::is_symlink(home / "Nanakshahi.ini"));
+    EXPECT_EQ(test::ReadFile(home / "dotfiles/tarnvel.ini"), "[Other]\nx=1\n\n[Tarnvel]\nRun_Startup=1\n");
+    EXPECT_EQ(entries(home / "dotfiles"), 1u);
+}
+
+// A file the store will not read is moved aside once, whole, and the save says so.
+TEST(IniStore, AFileItWillNotReadIsKeptAsideOnceAndTheSaveSaysSo) {
+    const struct {
+        const char* what;
+        std::function<void(const std::string&)> make;
+        int error;
+    } cases[] = {
+        {"larger than 1 MiB",
+         [](const std::string& p) { test::WriteFile(p, "[Other]\nx=1\n" + std::string(IniStore::kLimit, ';')); },
+         EFBIG},
+        {"a named pipe", [](const std::string& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); }, EINVAL},
+        {"a link to itself", [](const std::string& p) { fs::create_symlink(p, p); }, ELOOP},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir home;
+        const std::string path = home / "Nanakshahi.ini";
+        c.make(path);
+        const std::string before = fs::is_regular_file(fs::symlink_status(path)) ? test::ReadFile(path) : "";
+        test::WriteFile(path + ".unread", "an earlier one");
+        IniStore store(home.path());
+
+        EXPECT_EQ(store.GetSetting("Nanakshahi", "Tarnvel", "Run_Startup", "dflt"), "dflt");
+        const StoreError e = store.SaveSetting("Nanakshahi", "Tarnvel", "Version", "Tarnvel 1.0");
+        EXPECT_EQ(e.code, c.error);
+        EXPECT_EQ(e.message, "The settings file " + path + " could not be read (" + std::strerror(c.error) +
+                                 "), so it was kept as " + path + ".unread-2 and the settings were saved in a new file.");
+        EXPECT_EQ(store.SaveSetting("Nanakshahi", "Tarnvel", "Run_Startup", "1").code, 0) << "moved once";
+        EXPECT_EQ(test::ReadFile(path), "[Tarnvel]\nVersion=Tarnvel 1.0\nRun_Startup=1\n");
+        EXPECT_EQ(test::ReadFile(path + ".unread"), "an earlier one");
+        EXPECT_EQ(fs::symlink_status(path + ".unread-2").type(), c.error == EINVAL  ? fs::file_type::fifo
+                                                                 : c.error == ELOOP ? fs::file_type::symlink
+                                                                                    : fs::file_type::regular);
+        if (!before.empty()) {
+            EXPECT_EQ(test::ReadFile(path + ".unread-2"), before);
+        }
+        EXPECT_EQ(entries(home.path()), 3u);
+    }
+}
+
+// The real calls, with the disk full or the last rename failing.
+class FailingLayer : public FileLayer {
+public:
+    explicit FailingLayer(bool disk_full) : disk_full_(disk_full) {}
+    ssize_t Write(int fd, const void* data, std::size_t size) override {
+        if (!disk_full_) return FileLayer::Write(fd, data, size);
+        errno = ENOSPC;
+        return -1;
+    }
+    int Rename(const std::string& from, const std::string& to) override {
+        if (disk_full_) return FileLayer::Rename(from, to);
+        errno = EXDEV;
+        return -1;
+    }
+
+private:
+    bool disk_full_;
+};
+
+TEST(IniStore, AFailedSaveLeavesTheFileItWillNotReadWhereItWas) {
+    for (const bool disk_full : {true, false}) {
+        SCOPED_TRACE(disk_full ? "disk full" : "rename fails");
+        TempDir home;
+        const std::string path = home / "Nanakshahi.ini";
+        const std::string big = std::string(IniStore::kLimit + 1, 'x');
+        test::WriteFile(path, big);
+        FailingLayer layer(disk_full);
+        const StoreError e = IniStore(home.path(), layer).SaveSetting("Nanakshahi", "Tarnvel", "Version", "1");
+        EXPECT_EQ(e.code, disk_full ? ENOSPC : EXDEV);
+        EXPECT_NE(e.message.find("could not be saved to " + path), std::string::npos) << e.message;
+        EXPECT_EQ(test::ReadFile(path), big);
+        EXPECT_EQ(entries(home.path()), 1u) << "nothing moved aside, no temporary file";
+    }
+}
+
+TEST(IniStore, FolderInPlaceOfTheFile) {
+    TempDir home;
+    fs::create_directory(home / "Nanakshahi.ini");
+    IniStore store(home.path());
+    EXPECT_EQ(store.GetSetting("Nanakshahi", "Tarnvel", "Run_Startup", "1"), "1");
+    const StoreError e = store.SaveSetting("Nanakshahi", "Tarnvel", "Run_Startup", "1");
+    EXPECT_EQ(e.code, EISDIR);
+    EXPECT_NE(e.message.find(home / "Nanakshahi.ini"), std::string::npos) << e.message;
+    EXPECT_TRUE(fs::is_directory(home / "Nanakshahi.ini"));
+    EXPECT_EQ(entries(home.path()), 1u) << "no temporary file left";
+}
+
+}  // namespace
+}  // namespace tarnvel::platform::os
