@@ -13,84 +13,18 @@
 #include "richtext/codepage.h"
 #include "richtext/memory_hint.h"
 #include "richtext/rtf_keywords.h"
+#include "richtext/rtf_scan.h"
 #include "richtext/utf.h"
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace tarnvel::richtext {
 
 namespace {
 
+using detail::hex_value;
+using detail::is_alpha;
+using detail::is_digit;
+using detail::is_plain_text;
 using detail::Kw;
-
-// Byte classes for the scanning loops, which see every byte of the document.
-enum : unsigned char { kAlpha = 1, kDigit = 2, kPlainText = 4 };
-constexpr auto kClass = [] {
-    std::array<unsigned char, 256> t{};
-    for (int c = 'a'; c <= 'z'; ++c) t[static_cast<std::size_t>(c)] |= kAlpha;
-    for (int c = 'A'; c <= 'Z'; ++c) t[static_cast<std::size_t>(c)] |= kAlpha;
-    for (int c = '0'; c <= '9'; ++c) t[static_cast<std::size_t>(c)] |= kDigit;
-    // Printable ASCII that stands for itself in the body.
-    for (int c = 0x20; c <= 0x7E; ++c)
-        if (c != '\\' && c != '{' && c != '}') t[static_cast<std::size_t>(c)] |= kPlainText;
-    return t;
-}();
-bool has_class(char c, unsigned char cls) { return (kClass[static_cast<unsigned char>(c)] & cls) != 0; }
-bool is_alpha(char c) { return has_class(c, kAlpha); }
-
-// ASCII bytes to UTF-16 units.
-void widen(const char* in, std::size_t n, char16_t* out) {
-    std::size_t i = 0;
-#if defined(__SSE2__)
-    const __m128i zero = _mm_setzero_si128();
-    for (; i + 16 <= n; i += 16) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_unpacklo_epi8(bytes, zero));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i + 8), _mm_unpackhi_epi8(bytes, zero));
-    }
-#endif
-    for (; i < n; ++i) out[i] = static_cast<unsigned char>(in[i]);
-}
-
-#if defined(__SSE2__)
-// How many of the 16 bytes at `p` are plain text before the first that is not (16 when all are).
-unsigned plain_prefix16(const char* p) {
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    // Signed bytes: 0x80 and above are negative, so below 0x20 too.
-    const __m128i printable = _mm_and_si128(_mm_cmpgt_epi8(v, _mm_set1_epi8(0x1F)), _mm_cmplt_epi8(v, _mm_set1_epi8(0x7F)));
-    const __m128i special = _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('\\')),
-                                         _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('{')), _mm_cmpeq_epi8(v, _mm_set1_epi8('}'))));
-    const unsigned stop = ~static_cast<unsigned>(_mm_movemask_epi8(_mm_andnot_si128(special, printable))) & 0xFFFFu;
-    return stop ? static_cast<unsigned>(__builtin_ctz(stop)) : 16u;
-}
-#else
-// Whether all eight bytes at `p` are plain text (kPlainText), tested eight at a time: none below
-// 0x20, none above 0x7E, none a backslash or a brace.
-bool eight_plain(const char* p) {
-    std::uint64_t x;
-    std::memcpy(&x, p, sizeof x);
-    constexpr std::uint64_t kOnes = 0x0101010101010101u, kHigh = 0x8080808080808080u;
-    const auto has_zero = [](std::uint64_t v) { return (v - kOnes) & ~v & kHigh; };
-    const std::uint64_t below = (x - kOnes * 0x20) & ~x & kHigh;
-    const std::uint64_t above = ((x + kOnes * (127 - 0x7E)) | x) & kHigh;
-    return (below | above | has_zero(x ^ (kOnes * '\\')) | has_zero(x ^ (kOnes * '{')) |
-            has_zero(x ^ (kOnes * '}'))) == 0;
-}
-#endif
-bool is_digit(char c) { return has_class(c, kDigit); }
-constexpr auto kHex = [] {
-    std::array<signed char, 256> t{};
-    t.fill(-1);
-    for (int c = 0; c < 10; ++c) t[static_cast<std::size_t>('0' + c)] = static_cast<signed char>(c);
-    for (int c = 0; c < 6; ++c) {
-        t[static_cast<std::size_t>('a' + c)] = static_cast<signed char>(10 + c);
-        t[static_cast<std::size_t>('A' + c)] = static_cast<signed char>(10 + c);
-    }
-    return t;
-}();
-int hex_value(char c) { return kHex[static_cast<unsigned char>(c)]; }
 
 enum class Dest : unsigned char { Body, FontTable, ColorTable };
 
@@ -124,6 +58,7 @@ struct Word {
     std::string_view name;
     bool has_param = false;
     std::int32_t param = 0;
+    std::uint32_t hash = detail::kKeywordHashSeed;  // detail::keyword_hash(name)
 };
 
 class Parser {
@@ -290,7 +225,7 @@ private:
     // than token by token; anything else is left to the general path, which drops it the same way.
     void skip_one_fallback() {
         if (skip_left_ != 1 || p_ == end_) return;
-        if (has_class(*p_, kPlainText)) {
+        if (is_plain_text(*p_)) {
             ++p_;
             skip_left_ = 0;
         } else if (end_ - p_ >= 4 && p_[0] == '\\' && p_[1] == '\'' && hex_value(p_[2]) >= 0 &&
@@ -310,6 +245,7 @@ private:
         for (; more() && is_alpha(*p_); ++p_, ++len)
             if (len < word_.size()) word_[len] = *p_;
         w = Word{std::string_view(word_.data(), len <= word_.size() ? len : 0)};
+        w.hash = detail::keyword_hash(w.name);
         bool negative = false;
         if (more() && *p_ == '-' && fill(2) && is_digit(p_[1])) {
             negative = true;
@@ -335,7 +271,8 @@ private:
     // it at once).
     bool read_word_in_window(Word& w) {
         const char* q = p_;
-        while (q < end_ && is_alpha(*q)) ++q;
+        std::uint32_t hash = detail::kKeywordHashSeed;
+        for (; q < end_ && is_alpha(*q); ++q) hash = detail::keyword_hash(hash, *q);
         const auto len = static_cast<std::size_t>(q - p_);
         if (q == end_ || len > word_.size()) return false;
         bool negative = false;
@@ -350,12 +287,14 @@ private:
         std::int64_t v = 0;
         if (is_digit(*q)) {
             has_param = true;
-            for (int n = 0; q < end_ && is_digit(*q); ++q, ++n)
-                if (n < 10) v = v * 10 + (*q - '0');
+            unsigned d;
+            for (int n = 0; q < end_ && (d = detail::digit_value(*q)) <= 9; ++q, ++n)
+                if (n < 10) v = v * 10 + d;
             if (q == end_) return false;
         }
         // The name is looked at before anything else is read, so it may point into the window.
         w.name = std::string_view(p_, len);
+        w.hash = hash;
         if (has_param) {
             if (negative) v = -v;
             w.param = static_cast<std::int32_t>(std::clamp<std::int64_t>(
@@ -369,24 +308,39 @@ private:
 
     // \uN, the commonest word by far in writers' documents (LibreOffice writes one for each
     // character outside the code page, one after another), read straight from the window: the
-    // word just begun and every \uN right after it whose fallback was skipped whole. False, with
-    // nothing consumed, when the first is not one; read_word then takes it the same way.
+    // word just begun and, in the body, every \uN right after it whose fallback is skipped whole.
+    // False, with nothing consumed, when the first is not one; read_word then takes it the same way.
     bool unicode_in_window(bool star) {
         std::int32_t param = 0;
         const char* next = unicode_word_at(p_, param);
         if (!next) return false;
         p_ = next;
         if (star) {
-            keyword(Kw::U, Word{"u", true, param}, star);
+            keyword(Kw::U, Word{"u", true, param, detail::keyword_hash("u")}, star);
             return true;
         }
         if (consume_skip()) return true;
         unicode(param);
-        while (skip_left_ == 0 && end_ - p_ > 1 && p_[0] == '\\' && p_[1] == 'u' &&
-               (next = unicode_word_at(p_ + 1, param))) {
-            p_ = next;
-            unicode(param);
+        if (skip_left_ != 0 || st().dest != Dest::Body) return true;
+        // The format cannot change within the run, and unicode() has brought it up to date.
+        const int uc = st().uc;
+        auto& text = doc_.text;
+        const char* q = p_;
+        while (end_ - q > 1 && q[0] == '\\' && q[1] == 'u' && (next = unicode_word_at(q + 1, param))) {
+            q = next;
+            text.push_back(unit_of(param));
+            if (uc == 0) continue;
+            if (uc == 1 && q < end_ && is_plain_text(*q)) {
+                ++q;
+            } else if (uc == 1 && end_ - q >= 4 && q[0] == '\\' && q[1] == '\'' && hex_value(q[2]) >= 0 &&
+                       hex_value(q[3]) >= 0) {
+                q += 4;
+            } else {
+                skip_left_ = uc;  // a fallback of another kind, left to the general path
+                break;
+            }
         }
+        p_ = q;
         return true;
     }
 
@@ -399,11 +353,14 @@ private:
         const char* q = at + 1;
         const bool negative = *q == '-';
         if (negative) ++q;
-        if (!is_digit(*q)) return nullptr;
-        std::int64_t v = 0;
-        for (int n = 0; is_digit(*q); ++q, ++n) {
+        const detail::Digits head = detail::leading_digits8(q);
+        if (head.count == 0) return nullptr;
+        q += head.count;
+        std::int64_t v = head.value;
+        // Nine or ten digits: the rest one by one.
+        for (int n = head.count; detail::is_digit(*q); ++q, ++n) {
             if (n == kMaxDigits) return nullptr;
-            v = v * 10 + (*q - '0');
+            v = v * 10 + detail::digit_value(*q);
         }
         if (*q == ' ') ++q;
         if (negative) v = -v;
@@ -412,12 +369,17 @@ private:
         return q;
     }
 
-    // \uN: one unit, N modulo 65536, then its fallback is skipped. A unit of 0 keeps its place
-    // as U+FFFD, since no text can carry a NUL.
+    // \uN gives one unit, N modulo 65536. A unit of 0 keeps its place as U+FFFD, since no text
+    // can carry a NUL.
+    static char16_t unit_of(std::int32_t n) {
+        const auto unit = static_cast<char16_t>(static_cast<std::uint32_t>(n) & 0xFFFF);
+        return unit == 0 ? u'\uFFFD' : unit;
+    }
+
+    // \uN: its unit, then its fallback is skipped.
     void unicode(std::int32_t n) {
         const State& s = st();
-        auto unit = static_cast<char16_t>(static_cast<std::uint32_t>(n) & 0xFFFF);
-        if (unit == 0) unit = u'\uFFFD';
+        const char16_t unit = unit_of(n);
         if (s.dest == Dest::Body) body_char(unit);
         else if (s.dest == Dest::FontTable && pending_font_.active && pending_font_.name.size() < kMaxFontName)
             pending_font_.name += unit;
@@ -435,7 +397,7 @@ private:
             if (c == 'u' && unicode_in_window(star)) return;
             const Word w = read_word();
             // \uN comes once per character outside the code page: no need to look it up.
-            const Kw kw = w.name.size() == 1 && w.name[0] == 'u' ? Kw::U : detail::lookup_keyword(w.name);
+            const Kw kw = w.name.size() == 1 && w.name[0] == 'u' ? Kw::U : detail::lookup_keyword(w.name, w.hash);
             keyword(kw, w, star);
             return;
         }
@@ -477,14 +439,7 @@ private:
             bool any = false;
             do {
                 const char* start = p_;
-#if defined(__SSE2__)
-                unsigned k = 16;
-                while (k == 16 && end_ - p_ >= 16) p_ += k = plain_prefix16(p_);
-                if (k == 16)
-#else
-                while (end_ - p_ >= 8 && eight_plain(p_)) p_ += 8;
-#endif
-                    while (p_ < end_ && has_class(*p_, kPlainText)) ++p_;
+                p_ += detail::plain_text_length(p_, end_);
                 if (p_ != start) {
                     if (dirty_) refresh();
                     // Widened in place: appending the byte range would build a temporary string.
@@ -496,7 +451,7 @@ private:
                         for (std::size_t i = 0; i < n; ++i)
                             t[at + i] = decode_byte(kSymbolCodePage, static_cast<std::uint8_t>(start[i]));
                     } else {
-                        widen(start, n, t.data() + at);
+                        detail::widen(start, n, t.data() + at);
                     }
                     any = true;
                 }
