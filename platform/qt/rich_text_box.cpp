@@ -164,7 +164,8 @@ struct RichTextBox::Impl final : Window::Impl::Control, RichTextState {
                 const std::u16string_view part(doc.text.data() + a, b - a);
                 QString shown = ToQ(part);
                 if (legacy) {
-                    shown = QString::fromStdString(gurmukhi::legacy_to_unicode(shown.toStdString()));
+                    shown = QString::fromStdString(
+                        gurmukhi::legacy_to_unicode(richtext::to_utf8(richtext::typed_bytes(part))));
                     converted = true;
                 }
                 cur.insertText(LineBreaks(shown), fmt);
