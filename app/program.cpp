@@ -51,16 +51,26 @@ Program::Program(const ProgramWorld& outside) : outside_(outside) {
         AddTrayIcon(*host_, menu);
     };
     seams.SetTrayTip = [](const std::string& tip) { SetTrayTip(tip); };
+    seams.DayChange = [this] { DayChange(); };
     seams.HideAllForms = [] { HideAllForms(); };
     seams.mnuTrayClose_Click = [] { mnuTrayClose_Click(); };
     seams.OfferExitOnStrip = [this] { return !outside_.notify.AreaAvailable(); };
-    seams.Load_DropWindow = [this] { reader_->Load(); };
-    seams.DropWindow = [this]() -> strip::ReaderLink* { return reader_.get(); };
+    // The hidden reader counts as loaded from the strip's load step on; its window and
+    // controls are made once the strip is on the screen, or earlier when it is first needed.
+    seams.Load_DropWindow = [this] {
+        reader_due_ = true;
+        strip_->window().on_first_paint = [this] { LoadDueReader(); };
+    };
+    seams.DropWindow = [this]() -> strip::ReaderLink* {
+        LoadDueReader();
+        return reader_.get();
+    };
 
     strip_ = std::make_unique<strip::frmFirst>(outside_.world, std::move(seams));
     strip_side_ = std::make_unique<reader::FirstStrip>(*strip_);
     reader_ = std::make_unique<reader::frmDrop_Window>(outside_.world, *strip_side_, *strip_side_,
                                                        outside_.documents);
+    reader_->DayChange = [this] { DayChange(); };
     host_ = std::make_unique<TrayHostOfStrip>(*strip_);
 
     ModuleTrayIcon = {};
@@ -74,12 +84,19 @@ Program::Program(const ProgramWorld& outside) : outside_(outside) {
     Module.windows = {
         {[s] { return s->Loaded(); }, [s] { return s->Visible(); }, [s] { s->Show(); }, [s] { s->Hide(); },
          [s] { s->Unload(); }},
-        {[r] { return r->Loaded(); }, [r] { return r->Visible(); }, [r] { r->Show(); }, [r] { r->Hide(); },
-         [r] { r->Unload(); }},
+        {[this, r] { return reader_due_ || r->Loaded(); }, [r] { return r->Visible(); },
+         [this, r] {
+             LoadDueReader();
+             r->Show();
+         },
+         [r] { r->Hide(); },
+         [this, r] {
+             reader_due_ = false;
+             r->Unload();
+         }},
     };
-    Module.StartStripWatch = [s] {
-        if (s->Loaded()) s->controls().TmrCheckMouse.SetEnabled(true);
-    };
+    Module.StopStripWatch = [this] { RestWhileHidden(); };
+    Module.StartStripWatch = [this] { WakeForShown(); };
     Module.NotificationArea = [this] { return outside_.notify.AreaAvailable(); };
     Module.MinimizeStrip = [s] {
         if (s->Loaded()) s->window().Minimize();
@@ -94,6 +111,7 @@ Program::Program(const ProgramWorld& outside) : outside_(outside) {
 }
 
 Program::~Program() {
+    outside_.date_watch.Stop();
     reader_->Unload();
     strip_->Unload();
     Module = {};
@@ -110,6 +128,32 @@ void Program::ClickIcon() {
     TrayWindowProc(host_->Handle(), TrayCallbackMessage, 0, platform::WM_LBUTTONUP_);
 }
 
+void Program::DayChange() {
+    // A call from an event loop run inside one of the steps would find the day half changed;
+    // the outer call finishes it.
+    if (day_changing_) return;
+    day_changing_ = true;
+    if (strip_->DayChanged()) strip_->DayRollover();
+    reader_->DayRollover_Check();
+    day_changing_ = false;
+}
+
+void Program::LoadDueReader() {
+    if (!reader_due_) return;
+    reader_due_ = false;
+    reader_->Load();
+}
+
+void Program::RestWhileHidden() {
+    if (!strip_->Loaded()) return;
+    if (outside_.date_watch.Start([this] { DayChange(); })) strip_->controls().TmrCheckMouse.SetEnabled(false);
+}
+
+void Program::WakeForShown() {
+    outside_.date_watch.Stop();
+    if (strip_->Loaded()) strip_->controls().TmrCheckMouse.SetEnabled(true);
+}
+
 int RunProgram(platform::Application& app) {
     platform::SingleInstance::Outcome outcome{};
     const auto claim = platform::SingleInstance::Claim("tarnvel", [] { ShowAllForms(); }, outcome);
@@ -121,7 +165,8 @@ int RunProgram(platform::Application& app) {
     const auto settings = platform::UserSettings();
     const auto registry = platform::LogonRegistry();
     Program calendar({app.world(), *settings, *registry, platform::Application::Identity(), app.notify_icon(),
-                      app.window_messages(), platform::Application::ProgramFolder(), [&app] { app.Quit(0); }});
+                      app.window_messages(), app.date_watch(), platform::Application::ProgramFolder(),
+                      [&app] { app.Quit(0); }});
     calendar.Start();
     return app.Run();
 }

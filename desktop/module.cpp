@@ -10,6 +10,7 @@ void HideAllForms() {
         if (m.MinimizeStrip) m.MinimizeStrip();
         return;
     }
+    if (!m.windows.empty() && m.windows.front().Visible() && m.StopStripWatch) m.StopStripWatch();
     for (const ProgramWindow& w : m.windows)
         if (w.Loaded()) w.Hide();
 }

@@ -22,6 +22,7 @@ struct ProgramWindow {
 
 struct AllWindowsModule {
     std::vector<ProgramWindow> windows;     // the strip first, in the platform's order
+    std::function<void()> StopStripWatch;   // the strip's pointer watch rests while hidden
     std::function<void()> StartStripWatch;  // the strip's pointer watch runs again
     std::function<bool()> NotificationArea;  // whether there is an area to hide the calendar to
     std::function<void()> MinimizeStrip;    // where there is none, the close picture minimises
@@ -34,8 +35,9 @@ struct AllWindowsModule {
 
 inline AllWindowsModule Module;
 
-// Hides every loaded window. Where the desktop has no notification area the strip
-// is minimised instead, so the calendar cannot be lost.
+// Stops the strip's pointer watch when the strip is on screen, then hides every loaded
+// window. Where the desktop has no notification area the strip is minimised instead, so the
+// calendar cannot be lost.
 void HideAllForms();
 // Shows every loaded window and starts the strip's pointer watch.
 void ShowAllForms();

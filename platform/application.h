@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/date_watch.h"
 #include "platform/notify_icon.h"
 #include "platform/program.h"
 #include "platform/window_proc.h"
@@ -43,6 +44,8 @@ public:
     // The notification area and the windows' procedures, as the desktop integration reaches them.
     NotifyIcon& notify_icon();
     WindowMessages& window_messages();
+    // The system's wake-up at midnight and at changes of the clock (platform/system_date_watch.h).
+    DateWatch& date_watch();
 
     struct Impl;
 

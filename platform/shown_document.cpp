@@ -57,7 +57,8 @@ ShownDocument ShowDocument(const richtext::Document& doc, const std::function<bo
             if (format.font >= 0 && static_cast<std::size_t>(format.font) < convert.size() &&
                 convert[static_cast<std::size_t>(format.font)]) {
                 format.font = unicode_font;
-                Append(out, richtext::from_utf8(gurmukhi::legacy_to_unicode(richtext::to_utf8(part))), format);
+                Append(out, richtext::from_utf8(gurmukhi::legacy_to_unicode(richtext::to_utf8(richtext::typed_bytes(part)))),
+                       format);
                 shown.converted = true;
             } else {
                 Append(out, part, format);

@@ -90,6 +90,9 @@ public:
     // window; true: the key was used. Unset: the toolkit's own handling.
     std::function<bool(Key)> on_key;
     std::function<void()> on_close;     // the window manager's close (Alt+F4); unset: ignored
+    // Once per window, on the event loop's turn after its first paint has gone to the screen:
+    // for work that can wait until the user sees the window.
+    std::function<void()> on_first_paint;
 
     struct Impl;
     Impl& impl() const { return *impl_; }

@@ -144,6 +144,10 @@ public:
     std::int32_t FormLeftPx = 0, FormTopPx = 0, FormWidthPx = 0, FormHeightPx = 0;
     bool WatchStarted = false;
 
+    // The program's one handling of a change of the date, which rolls the strip over before
+    // this window's own check (DayRollover_Check) runs. Unset: the window checks alone.
+    std::function<void()> DayChange;
+
     // Two left presses on the picture strip within this time make a double-click.
     static constexpr std::chrono::milliseconds DoubleClickTime{500};
     // The clock of double-clicks; tests replace it.
@@ -152,6 +156,7 @@ public:
 private:
     void CreateControls();
     void Layout();
+    void CheckDay();
     double ScreenWidth() const;
     double ScreenHeight() const;
     void MoveWindow(double left, double top, double width, double height);

@@ -67,7 +67,7 @@ void frmDrop_Window::Show() {
     // The watch runs only while the window is shown: a hidden window has nothing under the
     // pointer, and the day it missed meanwhile is caught up before the window appears.
     if (!controls_->TmrCheckMouse.Enabled()) {
-        DayRollover_Check();
+        CheckDay();
         controls_->TmrCheckMouse.SetEnabled(true);
     }
     window_->Show();

@@ -57,7 +57,14 @@ void frmDrop_Window::TmrCheckMouse_Timer() {
             }
         }
     }
-    DayRollover_Check();
+    CheckDay();
+}
+
+void frmDrop_Window::CheckDay() {
+    if (DayChange)
+        DayChange();
+    else
+        DayRollover_Check();
 }
 
 void frmDrop_Window::Label5_MouseUp(platform::MouseButton b) {

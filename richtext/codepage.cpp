@@ -227,7 +227,7 @@ int charset_code_page(int charset) {
 }
 
 char16_t decode_byte(int code_page, std::uint8_t byte) {
-    if (code_page == kSymbolCodePage) return static_cast<char16_t>(0xF000 + byte);
+    if (code_page == kSymbolCodePage) return byte < 0x20 ? byte : static_cast<char16_t>(0xF000 + byte);
     if (byte < 0x80) return byte;
     if (code_page == 932 || code_page == 936 || code_page == 949 || code_page == 950)
         return u'\uFFFD';

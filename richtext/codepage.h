@@ -18,7 +18,7 @@ inline constexpr int kSymbolCodePage = 2;  // not a Windows code page number; ch
 int charset_code_page(int charset);
 
 // One byte in a single-byte code page. Bytes below 0x80 are ASCII except in symbol fonts, where
-// every byte given as \'hh or as raw 8-bit text becomes U+F000 + byte.
+// every byte from 0x20 up becomes U+F000 + byte (control bytes stay as they are).
 // Bytes a code page leaves undefined give U+FFFD, except in 1252, where they are the C1
 // control characters of the same value as Windows gives them (legacy Gurmukhi fonts use them).
 char16_t decode_byte(int code_page, std::uint8_t byte);

@@ -85,12 +85,29 @@ const Paragraph& Document::paragraph_at(std::uint32_t offset) const {
 }
 
 bool is_legacy_gurmukhi_font(std::string_view name) {
-    std::string key;
-    for (char c : name)
-        if (c != ' ') key += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    auto starts = [&](std::string_view p) { return key.compare(0, p.size(), p) == 0; };
-    if (key.find("unicode") != std::string::npos || starts("anmoluni")) return false;
+    // Compared letter by letter, spaces skipped and case ignored, without building a copy: every
+    // font of a document's table is asked once.
+    const auto lower = [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
+    const auto matches_at = [&](std::size_t at, std::string_view word) {
+        for (char w : word) {
+            while (at < name.size() && name[at] == ' ') ++at;
+            if (at == name.size() || lower(name[at]) != w) return false;
+            ++at;
+        }
+        return true;
+    };
+    for (std::size_t at = 0; at < name.size(); ++at)
+        if (name[at] != ' ' && matches_at(at, "unicode")) return false;
+    const auto starts = [&](std::string_view word) { return matches_at(0, word); };
+    if (starts("anmoluni")) return false;
     return starts("gurbani") || starts("anmollipi") || starts("anmolkalmi");
+}
+
+std::u16string typed_bytes(std::u16string_view text) {
+    std::u16string out(text);
+    for (char16_t& c : out)
+        if (c >= 0xF020 && c <= 0xF0FF) c = static_cast<char16_t>(c - 0xF000);
+    return out;
 }
 
 Document plain_document(std::string_view utf8) {

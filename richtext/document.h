@@ -97,4 +97,9 @@ Document plain_document(std::string_view utf8);
 // fonts of the same makers (AnmolUni, Gurbani...Unicode) are not legacy.
 bool is_legacy_gurmukhi_font(std::string_view name);
 
+// The text of a legacy-font run as it was typed, one character a byte, for converting it: the
+// characters a symbol font's bytes are held as (U+F020..U+F0FF) become those bytes
+// (U+0020..U+00FF); everything else is left as it is.
+std::u16string typed_bytes(std::u16string_view text);
+
 }  // namespace tarnvel::richtext

@@ -74,7 +74,7 @@ constexpr auto kTable = std::to_array<Entry>({
     {"ltrmark", Kw::Ltrmark},
     {"nestcell", Kw::Cell},
     {"nestrow", Kw::Row},
-    {"nonshppict", Kw::SkipDest},
+    {"nonshppict", Kw::NonShpPict},
     {"operator", Kw::SkipDest},
     {"page", Kw::Page},
     {"par", Kw::Par},
@@ -103,7 +103,7 @@ constexpr auto kTable = std::to_array<Entry>({
     {"sa", Kw::Sa},
     {"sb", Kw::Sb},
     {"sect", Kw::Sect},
-    {"shppict", Kw::Keep},
+    {"shppict", Kw::ShpPict},
     {"stylesheet", Kw::SkipDest},
     {"subject", Kw::SkipDest},
     {"tab", Kw::Tab},
@@ -145,13 +145,7 @@ static_assert(std::all_of(kTable.begin(), kTable.end(),
 
 // Control words come by the hundred thousand in a large document (LibreOffice writes one \uN per
 // non-Latin character): an open-addressing hash table, built at compile time, finds them with one
-// hash and usually one comparison.
-constexpr std::uint32_t hash(std::string_view w) {
-    std::uint32_t h = 2166136261u;
-    for (char c : w) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
-    return h;
-}
-
+// hash, which the reader takes while it scans, and usually one comparison.
 constexpr std::size_t kSlots = 1024;
 static_assert(kTable.size() * 4 < kSlots);
 
@@ -159,7 +153,7 @@ constexpr auto kIndex = [] {
     std::array<std::int16_t, kSlots> index{};
     index.fill(-1);
     for (std::size_t i = 0; i < kTable.size(); ++i) {
-        std::size_t s = hash(kTable[i].word) & (kSlots - 1);
+        std::size_t s = keyword_hash(kTable[i].word) & (kSlots - 1);
         while (index[s] >= 0) s = (s + 1) & (kSlots - 1);
         index[s] = static_cast<std::int16_t>(i);
     }
@@ -176,9 +170,9 @@ bool same(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-Kw lookup_keyword(std::string_view word) {
+Kw lookup_keyword(std::string_view word, std::uint32_t hash) {
     if (word.size() > kLongestWord) return Kw::Unknown;
-    for (std::size_t s = hash(word) & (kSlots - 1); kIndex[s] >= 0; s = (s + 1) & (kSlots - 1)) {
+    for (std::size_t s = hash & (kSlots - 1); kIndex[s] >= 0; s = (s + 1) & (kSlots - 1)) {
         const Entry& e = kTable[static_cast<std::size_t>(kIndex[s])];
         if (same(e.word, word)) return e.kw;
     }

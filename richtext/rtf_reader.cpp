@@ -7,71 +7,24 @@
 #include <limits>
 #include <memory>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "richtext/codepage.h"
 #include "richtext/memory_hint.h"
 #include "richtext/rtf_keywords.h"
+#include "richtext/rtf_scan.h"
 #include "richtext/utf.h"
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace tarnvel::richtext {
 
 namespace {
 
+using detail::hex_value;
+using detail::is_alpha;
+using detail::is_digit;
+using detail::is_plain_text;
 using detail::Kw;
-
-// Byte classes for the scanning loops, which see every byte of the document.
-enum : unsigned char { kAlpha = 1, kDigit = 2, kPlainText = 4 };
-constexpr auto kClass = [] {
-    std::array<unsigned char, 256> t{};
-    for (int c = 'a'; c <= 'z'; ++c) t[static_cast<std::size_t>(c)] |= kAlpha;
-    for (int c = 'A'; c <= 'Z'; ++c) t[static_cast<std::size_t>(c)] |= kAlpha;
-    for (int c = '0'; c <= '9'; ++c) t[static_cast<std::size_t>(c)] |= kDigit;
-    // Printable ASCII that stands for itself in the body.
-    for (int c = 0x20; c <= 0x7E; ++c)
-        if (c != '\\' && c != '{' && c != '}') t[static_cast<std::size_t>(c)] |= kPlainText;
-    return t;
-}();
-bool has_class(char c, unsigned char cls) { return (kClass[static_cast<unsigned char>(c)] & cls) != 0; }
-bool is_alpha(char c) { return has_class(c, kAlpha); }
-
-// ASCII bytes to UTF-16 units.
-void widen(const char* in, std::size_t n, char16_t* out) {
-    std::size_t i = 0;
-#if defined(__SSE2__)
-    const __m128i zero = _mm_setzero_si128();
-    for (; i + 16 <= n; i += 16) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_unpacklo_epi8(bytes, zero));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i + 8), _mm_unpackhi_epi8(bytes, zero));
-    }
-#endif
-    for (; i < n; ++i) out[i] = static_cast<unsigned char>(in[i]);
-}
-
-// Whether all eight bytes at `p` are plain text (kPlainText), tested eight at a time: none below
-// 0x20, none above 0x7E, none a backslash or a brace.
-bool eight_plain(const char* p) {
-    std::uint64_t x;
-    std::memcpy(&x, p, sizeof x);
-    constexpr std::uint64_t kOnes = 0x0101010101010101u, kHigh = 0x8080808080808080u;
-    const auto has_zero = [](std::uint64_t v) { return (v - kOnes) & ~v & kHigh; };
-    const std::uint64_t below = (x - kOnes * 0x20) & ~x & kHigh;
-    const std::uint64_t above = ((x + kOnes * (127 - 0x7E)) | x) & kHigh;
-    return (below | above | has_zero(x ^ (kOnes * '\\')) | has_zero(x ^ (kOnes * '{')) |
-            has_zero(x ^ (kOnes * '}'))) == 0;
-}
-bool is_digit(char c) { return has_class(c, kDigit); }
-int hex_value(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
 
 enum class Dest : unsigned char { Body, FontTable, ColorTable };
 
@@ -84,8 +37,16 @@ struct State {
     int color = 0;
     ParaFormat para;
     bool in_table = false;
+    bool in_shppict = false;
     int uc = 1;
 };
+
+// The picture formats the classic control loads: Windows and enhanced metafiles and
+// device-independent bitmaps. PNG, JPEG, SVG, Macintosh and OS/2 pictures and device-dependent
+// bitmaps it cannot show, so they take no place in its text.
+bool loadable_picture_format(std::string_view word) {
+    return word == "wmetafile" || word == "emfblip" || word == "dibitmap";
+}
 
 bool same_format(const State& a, const State& b) {
     return a.dest == b.dest && a.font_num == b.font_num && a.size == b.size && a.bold == b.bold &&
@@ -97,6 +58,7 @@ struct Word {
     std::string_view name;
     bool has_param = false;
     std::int32_t param = 0;
+    std::uint32_t hash = detail::kKeywordHashSeed;  // detail::keyword_hash(name)
 };
 
 class Parser {
@@ -106,7 +68,11 @@ public:
 
     // The document read piece by piece from `source`; `size_hint` is its expected length.
     Parser(const ByteSource& source, std::size_t size_hint)
-        : source_(&source), buffer_(std::make_unique_for_overwrite<char[]>(kWindow)) {
+        : source_(&source),
+          // A document known to be small needs no larger window than itself (a selection read
+          // back, say); one byte more lets its end be seen without another read.
+          window_(size_hint > 0 ? std::clamp<std::size_t>(size_hint + 1, kMinWindow, kWindow) : kWindow),
+          buffer_(std::make_unique_for_overwrite<char[]>(window_)) {
         p_ = end_ = buffer_.get();
         reserve(size_hint);
     }
@@ -166,7 +132,7 @@ private:
         p_ = buffer_.get();
         end_ = p_ + kept;
         while (static_cast<std::size_t>(end_ - p_) < need) {
-            const std::size_t got = (*source_)(buffer_.get() + (end_ - p_), kWindow - static_cast<std::size_t>(end_ - p_));
+            const std::size_t got = (*source_)(buffer_.get() + (end_ - p_), window_ - static_cast<std::size_t>(end_ - p_));
             if (got == 0) {
                 source_done_ = true;
                 break;
@@ -201,9 +167,11 @@ private:
     }
 
     // Passes over the rest of the group just entered without reading it, \bin data included.
-    // With `pop`, the group has a state on the stack to drop.
-    void skip_group(bool pop) {
+    // With `pop`, the group has a state on the stack to drop. Returns whether the group names, at
+    // its own level, a picture format the control loads (which only a \pict group does).
+    bool skip_group(bool pop) {
         long depth = 1;
+        bool loadable = false;
         while (more()) {
             const char c = *p_++;
             if (c == '{') {
@@ -214,6 +182,7 @@ private:
                 if (is_alpha(*p_)) {
                     const Word w = read_word();
                     if (w.name == "bin" && w.has_param) skip_binary(w.param);
+                    else if (depth == 1 && loadable_picture_format(w.name)) loadable = true;
                 } else {
                     ++p_;
                 }
@@ -225,6 +194,7 @@ private:
             stack_.pop_back();
             dirty_ = true;
         }
+        return loadable;
     }
 
     void skip_binary(std::int32_t n) {
@@ -255,7 +225,7 @@ private:
     // than token by token; anything else is left to the general path, which drops it the same way.
     void skip_one_fallback() {
         if (skip_left_ != 1 || p_ == end_) return;
-        if (has_class(*p_, kPlainText)) {
+        if (is_plain_text(*p_)) {
             ++p_;
             skip_left_ = 0;
         } else if (end_ - p_ >= 4 && p_[0] == '\\' && p_[1] == '\'' && hex_value(p_[2]) >= 0 &&
@@ -275,6 +245,7 @@ private:
         for (; more() && is_alpha(*p_); ++p_, ++len)
             if (len < word_.size()) word_[len] = *p_;
         w = Word{std::string_view(word_.data(), len <= word_.size() ? len : 0)};
+        w.hash = detail::keyword_hash(w.name);
         bool negative = false;
         if (more() && *p_ == '-' && fill(2) && is_digit(p_[1])) {
             negative = true;
@@ -300,7 +271,8 @@ private:
     // it at once).
     bool read_word_in_window(Word& w) {
         const char* q = p_;
-        while (q < end_ && is_alpha(*q)) ++q;
+        std::uint32_t hash = detail::kKeywordHashSeed;
+        for (; q < end_ && is_alpha(*q); ++q) hash = detail::keyword_hash(hash, *q);
         const auto len = static_cast<std::size_t>(q - p_);
         if (q == end_ || len > word_.size()) return false;
         bool negative = false;
@@ -315,12 +287,14 @@ private:
         std::int64_t v = 0;
         if (is_digit(*q)) {
             has_param = true;
-            for (int n = 0; q < end_ && is_digit(*q); ++q, ++n)
-                if (n < 10) v = v * 10 + (*q - '0');
+            unsigned d;
+            for (int n = 0; q < end_ && (d = detail::digit_value(*q)) <= 9; ++q, ++n)
+                if (n < 10) v = v * 10 + d;
             if (q == end_) return false;
         }
         // The name is looked at before anything else is read, so it may point into the window.
         w.name = std::string_view(p_, len);
+        w.hash = hash;
         if (has_param) {
             if (negative) v = -v;
             w.param = static_cast<std::int32_t>(std::clamp<std::int64_t>(
@@ -332,6 +306,87 @@ private:
         return true;
     }
 
+    // \uN, the commonest word by far in writers' documents (LibreOffice writes one for each
+    // character outside the code page, one after another), read straight from the window: the
+    // word just begun and, in the body, every \uN right after it whose fallback is skipped whole.
+    // False, with nothing consumed, when the first is not one; read_word then takes it the same way.
+    bool unicode_in_window(bool star) {
+        std::int32_t param = 0;
+        const char* next = unicode_word_at(p_, param);
+        if (!next) return false;
+        p_ = next;
+        if (star) {
+            keyword(Kw::U, Word{"u", true, param, detail::keyword_hash("u")}, star);
+            return true;
+        }
+        if (consume_skip()) return true;
+        unicode(param);
+        if (skip_left_ != 0 || st().dest != Dest::Body) return true;
+        // The format cannot change within the run, and unicode() has brought it up to date.
+        const int uc = st().uc;
+        auto& text = doc_.text;
+        const char* q = p_;
+        while (end_ - q > 1 && q[0] == '\\' && q[1] == 'u' && (next = unicode_word_at(q + 1, param))) {
+            q = next;
+            text.push_back(unit_of(param));
+            if (uc == 0) continue;
+            if (uc == 1 && q < end_ && is_plain_text(*q)) {
+                ++q;
+            } else if (uc == 1 && end_ - q >= 4 && q[0] == '\\' && q[1] == '\'' && hex_value(q[2]) >= 0 &&
+                       hex_value(q[3]) >= 0) {
+                q += 4;
+            } else {
+                skip_left_ = uc;  // a fallback of another kind, left to the general path
+                break;
+            }
+        }
+        p_ = q;
+        return true;
+    }
+
+    // The end of a \uN whose 'u' is at `at`, with its number in `param`, when its number and the
+    // space after it lie in the window: at most 10 digits (as read_word counts them), so no
+    // byte needs a bound check. Null otherwise.
+    const char* unicode_word_at(const char* at, std::int32_t& param) const {
+        constexpr int kMaxDigits = 10;
+        if (end_ - at < kMaxDigits + 4) return nullptr;
+        const char* q = at + 1;
+        const bool negative = *q == '-';
+        if (negative) ++q;
+        const detail::Digits head = detail::leading_digits8(q);
+        if (head.count == 0) return nullptr;
+        q += head.count;
+        std::int64_t v = head.value;
+        // Nine or ten digits: the rest one by one.
+        for (int n = head.count; detail::is_digit(*q); ++q, ++n) {
+            if (n == kMaxDigits) return nullptr;
+            v = v * 10 + detail::digit_value(*q);
+        }
+        if (*q == ' ') ++q;
+        if (negative) v = -v;
+        param = static_cast<std::int32_t>(std::clamp<std::int64_t>(
+            v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+        return q;
+    }
+
+    // \uN gives one unit, N modulo 65536. A unit of 0 keeps its place as U+FFFD, since no text
+    // can carry a NUL.
+    static char16_t unit_of(std::int32_t n) {
+        const auto unit = static_cast<char16_t>(static_cast<std::uint32_t>(n) & 0xFFFF);
+        return unit == 0 ? u'\uFFFD' : unit;
+    }
+
+    // \uN: its unit, then its fallback is skipped.
+    void unicode(std::int32_t n) {
+        const State& s = st();
+        const char16_t unit = unit_of(n);
+        if (s.dest == Dest::Body) body_char(unit);
+        else if (s.dest == Dest::FontTable && pending_font_.active && pending_font_.name.size() < kMaxFontName)
+            pending_font_.name += unit;
+        skip_left_ = std::max(s.uc, 0);
+        skip_one_fallback();
+    }
+
     void control() {
         if (!more()) return;
         const char c = *p_;
@@ -339,20 +394,24 @@ private:
         star_ = false;
         if (is_alpha(c)) {
             lead_pending_ = false;
+            if (c == 'u' && unicode_in_window(star)) return;
             const Word w = read_word();
             // \uN comes once per character outside the code page: no need to look it up.
-            const Kw kw = w.name.size() == 1 && w.name[0] == 'u' ? Kw::U : detail::lookup_keyword(w.name);
+            const Kw kw = w.name.size() == 1 && w.name[0] == 'u' ? Kw::U : detail::lookup_keyword(w.name, w.hash);
             keyword(kw, w, star);
             return;
         }
         ++p_;
         if (c == '\'') {
-            int v = -1;
-            if (more() && hex_value(*p_) >= 0) {
-                v = hex_value(*p_++);
-                if (more() && hex_value(*p_) >= 0) v = v * 16 + hex_value(*p_++);
+            // Two hex digits give a byte. An escape with one is broken: it gives nothing and
+            // takes that digit with it, and what follows is read as usual.
+            if (fill(2) && hex_value(p_[0]) >= 0 && hex_value(p_[1]) >= 0) {
+                const int v = hex_value(p_[0]) * 16 + hex_value(p_[1]);
+                p_ += 2;
+                if (!consume_skip()) byte(static_cast<std::uint8_t>(v), true);
+            } else if (more() && hex_value(*p_) >= 0) {
+                ++p_;
             }
-            if (v >= 0 && !consume_skip()) byte(static_cast<std::uint8_t>(v), true);
             return;
         }
         lead_pending_ = false;
@@ -380,8 +439,7 @@ private:
             bool any = false;
             do {
                 const char* start = p_;
-                while (end_ - p_ >= 8 && eight_plain(p_)) p_ += 8;
-                while (p_ < end_ && has_class(*p_, kPlainText)) ++p_;
+                p_ += detail::plain_text_length(p_, end_);
                 if (p_ != start) {
                     if (dirty_) refresh();
                     // Widened in place: appending the byte range would build a temporary string.
@@ -389,7 +447,12 @@ private:
                     const std::size_t at = t.size();
                     const auto n = static_cast<std::size_t>(p_ - start);
                     t.resize(at + n);
-                    widen(start, n, t.data() + at);
+                    if (symbol_) {
+                        for (std::size_t i = 0; i < n; ++i)
+                            t[at + i] = decode_byte(kSymbolCodePage, static_cast<std::uint8_t>(start[i]));
+                    } else {
+                        detail::widen(start, n, t.data() + at);
+                    }
                     any = true;
                 }
             } while (p_ == end_ && fill(1));
@@ -401,13 +464,15 @@ private:
         byte(b, b >= 0x80);
     }
 
-    // One character given as a byte. `decode` for \'hh and raw 8-bit bytes: through the code page,
-    // where a symbol font maps every byte to U+F000 + byte. Raw ASCII text stays ASCII in any font
-    // (so does \\ \{ \}), which is also what lets written documents read back unchanged.
+    // One character given as a byte: `decode` for \'hh and raw 8-bit bytes, which go through the
+    // code page; raw ASCII (and \\ \{ \}) stays ASCII, except in a symbol font, where every
+    // byte from 0x20 up is U+F000 + byte, as the control holds it. \'00, \'0a and \'0d are
+    // dropped like the raw bytes; the other control bytes are characters.
     void byte(std::uint8_t b, bool decode) {
         if (st().dest == Dest::FontTable) {
             if (b == ';') commit_font();
-            else if (pending_font_.active) pending_font_.name += decode_byte(font_name_cp(), b);
+            else if (pending_font_.active && pending_font_.name.size() < kMaxFontName)
+                pending_font_.name += decode_byte(font_name_cp(), b);
             return;
         }
         if (st().dest == Dest::ColorTable) {
@@ -422,11 +487,12 @@ private:
             body_char(u'\t');
             return;
         }
-        if (!decode) {
+        const int cp = code_page();
+        if (!decode && cp != kSymbolCodePage) {
             body_char(static_cast<char16_t>(b));
             return;
         }
-        const int cp = code_page();
+        if (b == 0 || b == '\n' || b == '\r') return;
         if (is_lead_byte(cp, b)) {
             lead_pending_ = true;
             body_char(u'\uFFFD');
@@ -436,7 +502,7 @@ private:
     }
 
     void keyword(Kw kw, const Word& w, bool star) {
-        if (star && kw != Kw::Keep) {
+        if (star && kw != Kw::ShpPict && kw != Kw::NonShpPict) {
             skip_group(true);
             return;
         }
@@ -458,22 +524,32 @@ private:
                 s.dest = Dest::ColorTable;
                 pending_color_ = {-1, -1, -1};
                 return;
-            case Kw::Pict:
-                if (s.dest == Dest::Body) body_char(u'\uFFFC');
-                skip_group(true);
+            case Kw::ShpPict:
+                s.in_shppict = true;
+                shppict_picture_ = false;
                 return;
-            case Kw::U: {
-                if (!w.has_param) return;
-                const auto unit = static_cast<char16_t>(static_cast<std::uint32_t>(n) & 0xFFFF);
-                if (s.dest == Dest::Body) body_char(unit);
-                else if (s.dest == Dest::FontTable && pending_font_.active) pending_font_.name += unit;
-                skip_left_ = std::max(s.uc, 0);
-                skip_one_fallback();
+            case Kw::NonShpPict:
+                // The fallback of the \shppict before it, read only when that gave no picture.
+                if (std::exchange(shppict_picture_, false)) skip_group(true);
+                return;
+            case Kw::Pict: {
+                const bool body = s.dest == Dest::Body;
+                const bool in_shppict = s.in_shppict;
+                // The group's state is gone once it is skipped: the place goes to the group around.
+                if (!skip_group(true) || !body || stack_.empty()) return;
+                body_char(u'\uFFFC');
+                if (in_shppict) shppict_picture_ = true;
                 return;
             }
+            case Kw::U:
+                if (w.has_param) unicode(n);
+                return;
             case Kw::Uc: s.uc = w.has_param ? std::max(n, 0) : 1; return;
             case Kw::AnsiCpg: ansi_cp_ = n; return;
-            case Kw::Deff: deff_ = n; return;
+            case Kw::Deff:
+                deff_ = n;
+                dirty_ = true;
+                return;
             default: break;
         }
         if (s.dest == Dest::FontTable) {
@@ -598,6 +674,7 @@ private:
         if (s.color > 0 && static_cast<std::size_t>(s.color) < colors_.size())
             f.color = colors_[static_cast<std::size_t>(s.color)];
         open_para_format_ = s.para;
+        symbol_ = code_page() == kSymbolCodePage;
         const auto at = static_cast<std::uint32_t>(doc_.text.size());
         auto& runs = doc_.runs;
         if (!runs.empty() && runs.back().format == f) return;
@@ -631,6 +708,7 @@ private:
     void commit_font() {
         if (!pending_font_.active) return;
         pending_font_.active = false;
+        if (doc_.fonts.size() >= static_cast<std::size_t>(kMaxTableEntries)) return;
         std::u16string_view name = pending_font_.name;
         while (!name.empty() && name.front() == u' ') name.remove_prefix(1);
         while (!name.empty() && name.back() == u' ') name.remove_suffix(1);
@@ -644,6 +722,7 @@ private:
 
     void commit_color() {
         const auto& c = pending_color_;
+        if (colors_.size() >= static_cast<std::size_t>(kMaxTableEntries)) return;
         if (c[0] < 0 && c[1] < 0 && c[2] < 0) {
             colors_.push_back(kAutoColor);
         } else {
@@ -696,9 +775,12 @@ private:
     };
 
     static constexpr std::size_t kWindow = 64 * 1024;
+    static constexpr std::size_t kMaxFontName = 256;  // Windows keeps 31 characters of a face name
+    static constexpr std::size_t kMinWindow = 64;  // more than any token is looked ahead
     const char* p_ = nullptr;
     const char* end_ = nullptr;
     const ByteSource* source_ = nullptr;
+    std::size_t window_ = kWindow;
     bool source_done_ = false;
     std::unique_ptr<char[]> buffer_;
     std::array<char, 32> word_{};
@@ -707,6 +789,8 @@ private:
     bool dirty_ = true;
     bool star_ = false;
     bool lead_pending_ = false;
+    bool symbol_ = false;          // the text now read is in a symbol font (set by refresh)
+    bool shppict_picture_ = false;  // the last \shppict gave a picture: skip its \nonshppict
     int skip_left_ = 0;
     int ansi_cp_ = 1252;
     int deff_ = 0;

@@ -2,6 +2,7 @@
 // Reads rich text (RTF) into a Document, counting its plain text as the classic rich-text control
 // does. The reader is a single pass over the bytes with bounded state, for any input:
 //  - groups nested deeper than kMaxGroupDepth are dropped with their content;
+//  - font and colour tables keep kMaxTableEntries entries, font names 256 characters;
 //  - \binN skips at most what remains; numbers keep at most 10 digits and saturate to 32 bits;
 //  - a truncated document gives the text read up to the cut.
 
@@ -15,6 +16,9 @@
 namespace tarnvel::richtext {
 
 inline constexpr int kMaxGroupDepth = 1000;
+// Fonts and colours kept from the document's tables; writers use a few dozen. Runs in a font or
+// colour beyond them have none (the default).
+inline constexpr int kMaxTableEntries = 4096;
 
 // True when the bytes begin with "{\rtf" (a byte-order mark in front does not count).
 bool looks_like_rtf(std::string_view bytes);

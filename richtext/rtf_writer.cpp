@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "richtext/codepage.h"
 #include "richtext/utf.h"
 
 namespace tarnvel::richtext {
@@ -22,11 +23,14 @@ void put_unit(std::string& out, char16_t c) {
     out += '?';
 }
 
-// Text without breaks of its own: CR LF pairs inside a paragraph are line breaks.
-void put_text(std::string& out, std::u16string_view text) {
+// Text without breaks of its own: CR LF pairs inside a paragraph are line breaks. In a symbol
+// font a reader takes every byte as U+F000 + byte, so there even ASCII is written as \uN.
+void put_text(std::string& out, std::u16string_view text, bool symbol) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t c = text[i];
-        if (c == u'\\' || c == u'{' || c == u'}') {
+        if (symbol && c >= 0x20 && c < 0x7F) {
+            put_unit(out, c);
+        } else if (c == u'\\' || c == u'{' || c == u'}') {
             out += '\\';
             out += static_cast<char>(c);
         } else if (c >= 0x20 && c < 0x7F) {
@@ -123,7 +127,10 @@ std::string write_rtf(const Document& doc) {
                 run == doc.runs.end() ? content_end : std::min(content_end, run->start + run->length);
             out += '{';
             put_format(out, run == doc.runs.end() ? CharFormat{} : run->format, colors);
-            put_text(out, text.substr(at, run_end - at));
+            const int font = run == doc.runs.end() ? -1 : run->format.font;
+            put_text(out, text.substr(at, run_end - at),
+                     font >= 0 && static_cast<std::size_t>(font) < doc.fonts.size() &&
+                         charset_code_page(doc.fonts[static_cast<std::size_t>(font)].charset) == kSymbolCodePage);
             out += '}';
             at = run_end;
         }

@@ -42,7 +42,8 @@ public:
 
     // Creates the window and its controls and runs the load step; does nothing when loaded.
     void Load();
-    // Shows the window, loading it first if needed.
+    // Shows the window, loading it first if needed; a day that changed while it was hidden is
+    // taken before the window appears.
     void Show();
     void Hide();
     // Destroys the window and its controls; the window-level values below stay.
@@ -63,6 +64,11 @@ public:
     void MouseOff(int code);
     void PointerMovedOver(int code);  // the move handlers of the background, Label2-4, ImageClose
     void TmrCheckMouse_Timer();
+    // The day roll-over: whether the Gregorian date shown is no longer today's (the
+    // system's month names count), and the roll-over itself, which shows today everywhere
+    // and gives the icon today's tooltip.
+    bool DayChanged() const;
+    void DayRollover();
 
     // Gestures (frm_first_gestures.cpp). UserMousePosition returns false when it
     // needed the pointer and could not read it.
@@ -106,6 +112,7 @@ public:
 
 private:
     void CreateControls();
+    void CheckDay();
     void Layout();
     std::string TodayLong() const;
     platform::Date Today() const;

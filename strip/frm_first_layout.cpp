@@ -37,6 +37,7 @@ void frmFirst::Load() {
 
 void frmFirst::Show() {
     Load();
+    CheckDay();
     window_->Show();
 }
 

@@ -62,9 +62,9 @@ void frmFirst::TmrCheckMouse_Timer() {
     if (!Loaded()) return;
     platform::Window& w = *window_;
 
-    // While the calendar is hidden in the notification area only the roll-over runs,
-    // so the icon's tooltip carries today's date; hover and watermarks wait until the
-    // strip is shown again.
+    // While the strip is hidden (minimised, or where the desktop gives no midnight wake-up)
+    // only the roll-over runs, so the icon's tooltip carries today's date; hover and
+    // watermarks wait until the strip is shown again.
     if (w.Visible()) {
         // Stage 1: undo the hover effect once the pointer is outside. The first column
         // and row count as outside. Without a pointer position nothing is decided. With no
@@ -116,10 +116,22 @@ void frmFirst::TmrCheckMouse_Timer() {
     }
 
     // Stage 4: the day roll-over.
-    const std::string today = TodayLong();
-    if (SameText(controls_->Label1.Caption(), today)) return;
-    w.Cls();
-    controls_->Label1.SetCaption(today);
+    CheckDay();
+}
+
+void frmFirst::CheckDay() {
+    if (seams_.DayChange)
+        seams_.DayChange();
+    else if (DayChanged())
+        DayRollover();
+}
+
+bool frmFirst::DayChanged() const { return Loaded() && !SameText(controls_->Label1.Caption(), TodayLong()); }
+
+void frmFirst::DayRollover() {
+    if (!Loaded()) return;
+    window_->Cls();
+    controls_->Label1.SetCaption(TodayLong());
     Initial_Move("Initial");
     // The greeting is recomputed before the search, so the line never carries the
     // previous day's countdown. EventFound is kept: a passed observance's countdown

@@ -31,6 +31,9 @@ struct StripSeams {
     std::function<void()> Load_DropWindow;
     // The reader window, for "More Information" and the top-bar drag; empty or null: none.
     std::function<ReaderLink*()> DropWindow;
+    // The program's one handling of a change of the date, which rolls the strip over first
+    // and then lets the reader follow. Empty: the strip rolls itself over.
+    std::function<void()> DayChange;
     // Hides every window of the program and stops the strip's pointer watch.
     std::function<void()> HideAllForms;
     // The "E&xit" command of the icon's menu.

@@ -30,6 +30,7 @@ struct AllWindows : testing::Test {
     void SetUp() override {
         Module = {};
         Module.windows = {window("strip", strip), window("reader", reader)};
+        Module.StopStripWatch = [this] { log.push_back("StopStripWatch"); };
         Module.StartStripWatch = [this] { log.push_back("StartStripWatch"); };
         Module.NotificationArea = [this] { return area; };
         Module.MinimizeStrip = [this] { log.push_back("Minimize strip"); };
@@ -44,7 +45,7 @@ struct AllWindows : testing::Test {
 TEST_F(AllWindows, HideAndShowReachEveryLoadedWindow) {
     reader.visible = false;
     HideAllForms();
-    EXPECT_EQ(log, (std::vector<std::string>{"Hide strip", "Hide reader"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"StopStripWatch", "Hide strip", "Hide reader"}));
     log.clear();
     ShowAllForms();
     EXPECT_EQ(log, (std::vector<std::string>{"Show strip", "Show reader", "StartStripWatch"}));
@@ -53,7 +54,13 @@ TEST_F(AllWindows, HideAndShowReachEveryLoadedWindow) {
     log.clear();
     HideAllForms();
     ShowAllForms();
-    EXPECT_EQ(log, (std::vector<std::string>{"Hide strip", "Show strip", "StartStripWatch"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"StopStripWatch", "Hide strip", "Show strip", "StartStripWatch"}));
+}
+
+TEST_F(AllWindows, HidingWhileTheStripIsHiddenLeavesItsWatchAlone) {
+    strip.visible = false;  // minimised to the notification area by the window manager
+    HideAllForms();
+    EXPECT_EQ(log, (std::vector<std::string>{"Hide strip", "Hide reader"}));
 }
 
 TEST_F(AllWindows, WithoutANotificationAreaTheCloseMinimises) {

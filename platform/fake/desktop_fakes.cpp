@@ -54,6 +54,24 @@ long FakeRegistry::RegCloseKey(RegKey key) {
 
 std::string FakeRegistry::ErrorText(long code) const { return "system text for " + std::to_string(code); }
 
+bool FakeDateWatch::Start(std::function<void()> changed) {
+    ++starts;
+    changed_ = available ? std::move(changed) : nullptr;
+    return available;
+}
+
+void FakeDateWatch::Stop() {
+    ++stops;
+    changed_ = nullptr;
+}
+
+bool FakeDateWatch::Fire() {
+    if (!changed_) return false;
+    const auto changed = changed_;  // a copy: the call may stop or restart the watch
+    changed();
+    return true;
+}
+
 WndProc FakeWindowMessages::SetWindowLongA(WindowHandle hWnd, int index, WndProc proc) {
     log.push_back("SetWindowLong " + std::to_string(hWnd) + " " + std::to_string(index) +
                   (proc == &DefaultProc ? " default" : ""));

@@ -1,11 +1,13 @@
 #pragma once
-// Recording fakes of the settings store, the registry and the program's identity.
+// Recording fakes of the settings store, the registry, the program's identity, the
+// notification area, window procedures and the date watch.
 
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "platform/date_watch.h"
 #include "platform/notify_icon.h"
 #include "platform/program.h"
 #include "platform/registry.h"
@@ -67,6 +69,23 @@ public:
         return available;
     }
     bool AreaAvailable() const override { return available; }
+};
+
+// A date watch that wakes only when the test says the date may have moved.
+class FakeDateWatch final : public DateWatch {
+public:
+    bool available = true;  // false: Start fails, as where the system has no such wake-up
+    int starts = 0, stops = 0;  // every call, also the refused ones
+
+    bool Start(std::function<void()> changed) override;
+    void Stop() override;
+    bool Started() const override { return static_cast<bool>(changed_); }
+    // The system's wake-up (midnight, a clock or zone change, a resume): calls what Start
+    // was given; false, calling nothing, when the watch is not started.
+    bool Fire();
+
+private:
+    std::function<void()> changed_;
 };
 
 // Procedures by window; the first procedure of a window is the default one,

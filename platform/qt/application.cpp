@@ -18,6 +18,7 @@
 #include "platform/qt/desktop_names.h"
 #include "platform/qt/notify_icon.h"
 #include "platform/qt/system_world.h"
+#include "platform/system_date_watch.h"
 #include "platform/qt/window_messages.h"
 
 namespace tarnvel::platform {
@@ -66,10 +67,12 @@ struct Application::Impl {
     std::unique_ptr<World> world;
     std::unique_ptr<qt::QtNotifyIcon> notify;
     qt::QtWindowMessages messages;
+    std::unique_ptr<DateWatch> date_watch;
 };
 
 Application::Application() : impl_(std::make_unique<Impl>()) {}
 Application::~Application() {
+    impl_->date_watch.reset();
     impl_->notify.reset();
     impl_->world.reset();
     impl_->system.reset();
@@ -111,6 +114,7 @@ std::unique_ptr<Application> Application::Start(int& argc, char** argv, std::str
     a->impl_->system = std::make_unique<qt::SystemWorld>();
     a->impl_->world = std::make_unique<World>(a->impl_->system->world());
     a->impl_->notify = std::make_unique<qt::QtNotifyIcon>();
+    a->impl_->date_watch = MakeSystemDateWatch();
     return a;
 }
 
@@ -144,5 +148,6 @@ std::string Application::PlatformName() { return QGuiApplication::platformName()
 World& Application::world() { return *impl_->world; }
 NotifyIcon& Application::notify_icon() { return *impl_->notify; }
 WindowMessages& Application::window_messages() { return impl_->messages; }
+DateWatch& Application::date_watch() { return *impl_->date_watch; }
 
 }  // namespace tarnvel::platform

@@ -16,6 +16,7 @@
 #include "gurmukhi/gurmukhi.h"
 #include "platform/qt/accessible.h"
 #include "platform/qt/convert.h"
+#include "platform/qt/gurmukhi_faces.h"
 #include "platform/qt/window_impl.h"
 #include "platform/rich_text_state.h"
 #include "richtext/utf.h"
@@ -163,7 +164,8 @@ struct RichTextBox::Impl final : Window::Impl::Control, RichTextState {
                 const std::u16string_view part(doc.text.data() + a, b - a);
                 QString shown = ToQ(part);
                 if (legacy) {
-                    shown = QString::fromStdString(gurmukhi::legacy_to_unicode(shown.toStdString()));
+                    shown = QString::fromStdString(
+                        gurmukhi::legacy_to_unicode(richtext::to_utf8(richtext::typed_bytes(part))));
                     converted = true;
                 }
                 cur.insertText(LineBreaks(shown), fmt);
@@ -177,7 +179,7 @@ struct RichTextBox::Impl final : Window::Impl::Control, RichTextState {
         converted = false;
         if (!w) return;
         w->clear();
-        RenderInto(*w->document());
+        qt::FillLendingGurmukhiFace(*w->document(), UnicodeGurmukhiFamily(), [this] { RenderInto(*w->document()); });
         ScrollToTop();
     }
 

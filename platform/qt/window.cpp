@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 
@@ -60,6 +61,15 @@ void Window::Impl::ClientWidget::paintEvent(QPaintEvent*) {
         p.setPen(qt::ToQColor(line.colour));
         p.drawText(0, line.y + QFontMetrics(f).ascent(), qt::ToQString(line.text));
     }
+    // The backing store is flushed to the screen after the paint events of this turn, so the
+    // call comes on the next one; it goes with the widget.
+    Impl& own = owner->impl();
+    if (own.painted_once) return;
+    own.painted_once = true;
+    Window* const w = owner;
+    QTimer::singleShot(0, this, [w] {
+        if (const auto handler = w->on_first_paint) handler();
+    });
 }
 
 void Window::Impl::ClientWidget::mousePressEvent(QMouseEvent* e) { qt::DeliverButton(owner->mouse.down, e); }

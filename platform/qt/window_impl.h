@@ -91,6 +91,7 @@ struct Window::Impl {
     std::vector<PrintedLine> printed;
     int current_y = 0;
     bool shown_once = false;
+    bool painted_once = false;
     bool top_most = false;
     PointerShape pointer = PointerShape::Default;
     WindowHandle handle = 0;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "platform/system_date_watch.h"
 #include "platform/win32/convert.h"
 #include "platform/win32/pictures.h"
 #include "platform/win32/services.h"
@@ -49,6 +50,7 @@ struct Application::Impl {
     std::unique_ptr<World> world;
     std::unique_ptr<NotifyIcon> notify;
     std::unique_ptr<WindowMessages> messages;
+    std::unique_ptr<DateWatch> date_watch;
 };
 
 Application::Application() : impl_(std::make_unique<Impl>()) {}
@@ -73,6 +75,7 @@ std::unique_ptr<Application> Application::Start(int&, char**, std::string& error
     a->impl_->world = std::make_unique<World>(a->impl_->system.world());
     a->impl_->notify = win32::MakeNotifyIcon();
     a->impl_->messages = win32::MakeWindowMessages();
+    a->impl_->date_watch = MakeSystemDateWatch();
     return a;
 }
 
@@ -124,5 +127,6 @@ std::string Application::PlatformName() { return "windows"; }
 World& Application::world() { return *impl_->world; }
 NotifyIcon& Application::notify_icon() { return *impl_->notify; }
 WindowMessages& Application::window_messages() { return *impl_->messages; }
+DateWatch& Application::date_watch() { return *impl_->date_watch; }
 
 }  // namespace tarnvel::platform

@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "platform/win32/hidden_window.h"
 #include "platform/win32/notify_record.h"
 #include "platform/win32/services.h"
 
@@ -14,17 +15,8 @@ constexpr const wchar_t* kWatchClass = L"TarnvelTaskbarWatch";
 class Win32NotifyIcon final : public NotifyIcon {
 public:
     Win32NotifyIcon() : taskbar_created_(RegisterWindowMessageW(L"TaskbarCreated")) {
-        const HINSTANCE instance = GetModuleHandleW(nullptr);
-        WNDCLASSEXW c{};
-        c.cbSize = sizeof c;
-        c.lpfnWndProc = &WatchProc;
-        c.hInstance = instance;
-        c.lpszClassName = kWatchClass;
-        RegisterClassExW(&c);  // fails harmlessly when an earlier icon registered it
-        // A hidden top-level window: the shell broadcasts "TaskbarCreated" to top-level windows
-        // only, so a message-only window would never hear of it.
-        watch_ = CreateWindowExW(WS_EX_TOOLWINDOW, kWatchClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance,
-                                 this);
+        // The shell broadcasts "TaskbarCreated" to top-level windows only.
+        watch_ = CreateHiddenWindow(kWatchClass, &WatchProc, this);
     }
     ~Win32NotifyIcon() override {
         if (watch_) DestroyWindow(watch_);
@@ -51,11 +43,7 @@ public:
 
 private:
     static LRESULT CALLBACK WatchProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-        if (msg == WM_NCCREATE) {
-            const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lp);
-            SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-        }
-        auto* self = reinterpret_cast<Win32NotifyIcon*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        auto* self = static_cast<Win32NotifyIcon*>(HiddenWindowSelf(hwnd, msg, lp));
         if (self && msg == self->taskbar_created_ && msg != 0) {
             if (self->kept_) ::Shell_NotifyIconA(NIM_ADD, &*self->kept_);
             return 0;

@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include "platform/win32/convert.h"
+#include "platform/win32/hidden_window.h"
 
 namespace tarnvel::platform {
 namespace {
@@ -37,11 +38,7 @@ struct Receiver {
 };
 
 LRESULT CALLBACK ReceiverProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lp);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    const auto* r = reinterpret_cast<const Receiver*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    const auto* r = static_cast<const Receiver*>(win32::HiddenWindowSelf(hwnd, msg, lp));
     if (r && r->request != 0 && msg == r->request) {
         if (r->on_second_start) r->on_second_start();
         return kCameForward;
@@ -112,15 +109,7 @@ std::unique_ptr<SingleInstance> SingleInstance::Claim(const std::string& name, s
     Impl& d = *claim->impl_;
     d.mutex = mutex;
     d.receiver = {request, std::move(on_second_start)};
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW c{};
-    c.cbSize = sizeof c;
-    c.lpfnWndProc = &ReceiverProc;
-    c.hInstance = instance;
-    c.lpszClassName = kWindowClass;
-    RegisterClassExW(&c);  // fails harmlessly when registered by an earlier claim
-    d.window = CreateWindowExW(WS_EX_TOOLWINDOW, kWindowClass, n.window.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr,
-                               nullptr, instance, &d.receiver);
+    d.window = win32::CreateHiddenWindow(kWindowClass, &ReceiverProc, &d.receiver, n.window.c_str());
     outcome = Outcome::First;
     return claim;
 }

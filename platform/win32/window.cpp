@@ -16,6 +16,9 @@ namespace tarnvel::platform {
 
 namespace {
 
+// Posted to a window by its first WM_PAINT; the desktop integration's procedure passes it on.
+constexpr UINT FirstPaintedMessage = WM_APP + 1;
+
 // A popup window with the thin one-pixel border and no title bar. The system menu and the
 // minimise box make Alt+F4 and the taskbar's minimise and restore reach the window, and the
 // children are left out of its own painting.
@@ -97,8 +100,15 @@ LRESULT Window::Impl::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             DeleteObject(bmp);
             DeleteDC(mem);
             EndPaint(hwnd, &ps);
+            if (!painted_once) {
+                painted_once = true;
+                PostMessageW(hwnd, FirstPaintedMessage, 0, 0);
+            }
             return 0;
         }
+        case FirstPaintedMessage:
+            if (const auto handler = owner->on_first_paint) handler();
+            return 0;
         case WM_PRINTCLIENT: {
             RECT client;
             GetClientRect(hwnd, &client);

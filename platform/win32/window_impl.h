@@ -79,6 +79,7 @@ struct Window::Impl {
     std::vector<PrintedLine> printed;
     int current_y = 0;
     bool shown_once = false;
+    bool painted_once = false;
     WindowState last_state = WindowState::Normal;
     PointerShape pointer = PointerShape::Default;
     HICON icon_big = nullptr, icon_small = nullptr;

@@ -62,6 +62,18 @@ TEST_F(RichTextBoxTest, LegacyGurmukhiIsShownInUnicodeWhereItsFontIsMissing) {
     EXPECT_FALSE(box.ShowsConvertedGurmukhi());
 }
 
+// Writers keep GurbaniLipi text in a symbol font, whose bytes the text holds as U+F000 + byte
+// (Word, WordPad), or write those characters out as \uN (LibreOffice): shown as Gurmukhi too.
+TEST_F(RichTextBoxTest, LegacyGurmukhiInASymbolFontIsShownInUnicode) {
+    const auto path = dir.write("s.rtf", "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 GurbaniLipi;}"
+                                         "{\\f2\\fcharset0 GurbaniLipi;}}{\\f1 cyq An\\'b5du}"
+                                         "{\\f0 \\'b5}{\\f2 \\u61539?\\u61561?\\u61553?}}");
+    ASSERT_TRUE(box.LoadFile(path.string()));
+    EXPECT_EQ(box.Text(), u"\uF063\uF079\uF071\uF020\uF041\uF06E\uF0B5\uF064\uF075\u00B5\uF063\uF079\uF071");
+    EXPECT_TRUE(box.ShowsConvertedGurmukhi());
+    EXPECT_EQ(box.ShownText(), "\u0A1A\u0A47\u0A24 \u0A05\u0A28\u0A70\u0A26\u0A41\u00B5\u0A1A\u0A47\u0A24");
+}
+
 TEST_F(RichTextBoxTest, FailuresKeepTheContentAndSayWhy) {
     box.SetPlainText("kept");
     changes = 0;

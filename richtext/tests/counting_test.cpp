@@ -51,6 +51,11 @@ constexpr Case kUnicode[] = {
     {"UcScopedToGroup", R"({\rtf1 {\uc2 \u2676??}\u2676?x})", "\u0A74\u0A74x"},
     {"BraceEndsSkipping", R"({\rtf1\uc3 {\u2676?}x})", "\u0A74x"},
     {"HugeParameterWraps", R"({\rtf1 \u65601?})", "A"},
+    {"AboveTheCodePointsWraps", R"({\rtf1 \u70000?b})", "\u1170b"},
+    {"LargestParameter", R"({\rtf1 \u2147483647?b})", "\uFFFFb"},
+    // A unit of 0 keeps its place, but no text carries a NUL.
+    {"WrapsToZeroKeepsItsPlace", R"({\rtf1 \u65536?x\u-65536?y\u0 z})", "\uFFFDx\uFFFDy\uFFFD"},
+    {"ControlUnitsAreCharacters", R"({\rtf1 a\u9?b\u13?\u10?c\u-65535?d})", "a\tb\r\nc\u0001d"},
 };
 INSTANTIATE_TEST_SUITE_P(Unicode, Counting, ::testing::ValuesIn(kUnicode),
                          case_name);
@@ -67,7 +72,23 @@ constexpr Case kCodePages[] = {
      R"({\rtf1{\fonttbl{\f0\fcharset162 T;}{\f1\fcharset177 H;}{\f2\fcharset178 A;}{\f3\fcharset186 B;}{\f4\fcharset163 V;}{\f5\fcharset222 Th;}})"
      R"(\f0\'f0\f1\'e0\f2\'c7\f3\'e0\f4\'d2\f5\'a1})",
      "\u011f\u05d0\u0627\u0105\u0309\u0e01"},
-    {"SymbolFont", R"({\rtf1{\fonttbl{\f0\fcharset2 Symbol;}}\f0\'b7\'61 a})", "\uF0B7\uF061 a"},
+    // Every byte of a symbol font's text, raw or escaped, is U+F000 + byte; control words and \uN
+    // are not bytes and keep their characters.
+    {"SymbolFont", R"({\rtf1{\fonttbl{\f0\fcharset2 Symbol;}}\f0\'b7\'61 a})", "\uF0B7\uF061\uF020\uF061"},
+    {"SymbolFontEscapesAndWords",
+     R"({\rtf1{\fonttbl{\f1\fcharset2 Symbol;}}\f1 a\~b\tab c\par d\emdash e\\f\u99?\u8226?})",
+     "\uF061\u00A0\uF062\t\uF063\r\n\uF064\u2014\uF065\uF05C\uF066c\u2022"},
+    {"SymbolFontControlBytes", R"({\rtf1{\fonttbl{\f1\fcharset2 Symbol;}}\f1 a\'0d\'09\'80\'ff\'01})",
+     "\uF061\t\uF080\uF0FF\u0001"},
+    {"SymbolFontScopedToGroup",
+     R"({\rtf1{\fonttbl{\f0\fcharset0 Arial;}{\f1\fnil\fcharset2 GurbaniLipi;}}{\f1 cyq An\'b5du}\par Month1})",
+     "\uF063\uF079\uF071\uF020\uF041\uF06E\uF0B5\uF064\uF075\r\nMonth1"},
+    // Escaped control bytes are characters, except NUL, LF and CR, which are dropped like raw ones.
+    {"EscapedControlBytes", R"({\rtf1 a\'01b\'0bc\'1fd\'7fe})", "a\u0001b\u000Bc\u001Fd\u007Fe"},
+    {"EscapedNulCrLfDropped", R"({\rtf1 \'0dx\'0ay\'09z\'00w})", "xy\tzw"},
+    // An escape needs two hex digits; with one it is dropped with its digit.
+    {"OneHexDigit", R"({\rtf1 a\'4x b\'4 c\'F})", "ax b c"},
+    {"NoHexDigit", R"({\rtf1 a\'zz b\'})", "azz b"},
     {"DoubleBytePairCountsOne", R"({\rtf1\ansicpg932 \'82\'a0x})", "\uFFFDx"},
 };
 INSTANTIATE_TEST_SUITE_P(CodePages, Counting, ::testing::ValuesIn(kCodePages),
@@ -86,7 +107,6 @@ INSTANTIATE_TEST_SUITE_P(Symbols, Counting, ::testing::ValuesIn(kSymbols),
 constexpr Case kDestinations[] = {
     {"FieldResultOnly", R"({\rtf1 {\field{\*\fldinst HYPERLINK "x"}{\fldrslt link}}.})", "link."},
     {"FieldInstWithoutStar", R"({\rtf1 {\field{\fldinst PAGE}{\fldrslt 3}}})", "3"},
-    {"Picture", R"({\rtf1 a{\pict\pngblip 89504e47}b})", "a\uFFFCb"},
     {"PictureWithFallbackCountsOnce",
      R"({\rtf1 a{\*\shppict{\pict\pngblip 00}}{\nonshppict{\pict\wmetafile8 00}}b})", "a\uFFFCb"},
     {"ShapeWithoutResult", R"({\rtf1 a{\shp{\*\shpinst{\sp{\sn pib}{\sv {\pict 00}}}}}b})", "ab"},
@@ -107,6 +127,34 @@ constexpr Case kDestinations[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Destinations, Counting, ::testing::ValuesIn(kDestinations),
                          case_name);
+
+// A picture takes a place only in a format the control loads.
+constexpr Case kPictures[] = {
+    {"WindowsMetafile", R"({\rtf1 a{\pict\wmetafile8\picw10\pich10 0100}b})", "a\uFFFCb"},
+    {"EnhancedMetafile", R"({\rtf1 a{\pict\emfblip 0100}b})", "a\uFFFCb"},
+    {"DeviceIndependentBitmap", R"({\rtf1 a{\pict\dibitmap0 2800}b})", "a\uFFFCb"},
+    {"PngOnly", R"({\rtf1 a{\pict\pngblip 89504e47}b})", "ab"},
+    {"JpegOnly", R"({\rtf1 a{\pict\jpegblip ffd8}b})", "ab"},
+    {"OtherFormats", R"({\rtf1 a{\pict\svgblip 00}{\pict\macpict 00}{\pict\pmmetafile0 00}{\pict\wbitmap0 00}{\pict 00}b})",
+     "ab"},
+    {"ShapePictureLoaded", R"({\rtf1 a{\*\shppict{\pict\emfblip 00}}b})", "a\uFFFCb"},
+    {"ShapePictureWithoutStar", R"({\rtf1 a{\shppict{\pict\wmetafile8 00}}{\nonshppict{\pict\wmetafile8 00}}b})",
+     "a\uFFFCb"},
+    {"ShapePngWithoutFallback", R"({\rtf1 a{\*\shppict{\pict\pngblip 00}}b})", "ab"},
+    {"FallbackAlsoPng", R"({\rtf1 a{\*\shppict{\pict\pngblip 00}}{\nonshppict{\pict\jpegblip 00}}b})", "ab"},
+    {"FallbackAlone", R"({\rtf1 a{\nonshppict{\pict\wmetafile8 00}}b})", "a\uFFFCb"},
+    {"EachPairOnItsOwn",
+     R"({\rtf1 {\*\shppict{\pict\wmetafile8 00}}{\nonshppict{\pict\wmetafile8 00}}{\*\shppict{\pict\pngblip 00}}{\nonshppict{\pict\wmetafile8 00}}x})",
+     "\uFFFC\uFFFCx"},
+    // Only the picture's own words say its format, not those of its properties or its data.
+    {"FormatWordInProperties", R"({\rtf1 a{\pict{\*\picprop{\sp{\sn x}{\sv \wmetafile8}}}\pngblip 00}b})", "ab"},
+    {"FormatWordInBinaryData", "{\\rtf1 a{\\pict\\pngblip\\bin10 \\wmetafile}b}", "ab"},
+    {"BinaryMetafile", "{\\rtf1 a{\\pict\\wmetafile8\\bin3 }{\\}b}", "a\uFFFCb"},
+    {"InShapeResult", R"({\rtf1 a{\shp{\*\shpinst{\sp{\sn pib}{\sv {\pict\wmetafile8 00}}}}{\shprslt{\pict\wmetafile8 00}}}b})",
+     "a\uFFFCb"},
+    {"PictureAsOutermostGroup", R"({\rtf1\pict\wmetafile8 00})", ""},
+};
+INSTANTIATE_TEST_SUITE_P(Pictures, Counting, ::testing::ValuesIn(kPictures), case_name);
 
 TEST(NotRichText, RefusedUnlessItStartsWithRtfGroup) {
     EXPECT_FALSE(parse_rtf(""));

@@ -56,10 +56,11 @@ TEST(CharFormat, GroupsRestoreAndRunsMerge) {
 TEST(CharFormat, LegacyGurmukhiFonts) {
     const Document d = read(
         R"({\rtf1{\fonttbl{\f0\fnil GurbaniLipi;}{\f1 Gurbani Akhar Heavy;}{\f2 AnmolLipi;}{\f3 AnmolUni;})"
-        R"({\f4 Noto Sans Gurmukhi;}{\f5 GurbaniAkharUnicode;}}\f0 cyq})");
-    ASSERT_EQ(d.fonts.size(), 6u);
-    const bool expected[] = {true, true, true, false, false, false};
-    for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(d.fonts[i].legacy_gurmukhi, expected[i]) << d.fonts[i].name;
+        R"({\f4 Noto Sans Gurmukhi;}{\f5 GurbaniAkharUnicode;}{\f6 anmol KALMI;}{\f7 Gurbani Uni Code;}{\f8 Gur;})"
+        R"(}\f0 cyq})");
+    ASSERT_EQ(d.fonts.size(), 9u);
+    const bool expected[] = {true, true, true, false, false, false, true, false, false};
+    for (std::size_t i = 0; i < 9; ++i) EXPECT_EQ(d.fonts[i].legacy_gurmukhi, expected[i]) << d.fonts[i].name;
     EXPECT_EQ(d.format_at(0).font, 0);
 }
 

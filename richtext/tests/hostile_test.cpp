@@ -42,11 +42,12 @@ TEST(Hostile, BoundedNumbersAndLengths) {
         {"{\\rtf1 a\\bin99999999999999999999 xyz}", "a"},
         {"{\\rtf1 a\\bin-5 b}", "ab"},
         {"{\\rtf1 \\u99999999999999999999999999?b}", "\uffff" "b"},  // saturates at 2147483647
-        {"{\\rtf1 \\u-99999999999?b}", "\0b"sv},
+        {"{\\rtf1 \\u-99999999999?b}", "\uFFFD" "b"},  // -2147483648, a unit of 0
         {"{\\rtf1\\uc2147483647 \\u65?bcd}efg}", "A"},
         {"{\\rtf1 \\fs99999999999999 \\li-99999999999 \\cf2147483647 \\f-2147483648 a}", "a"},
         {"{\\rtf1 \\'", ""},
-        {"{\\rtf1 \\'4", "\u0004"},
+        {"{\\rtf1 \\'4", ""},
+        {"{\\rtf1 a\\'", "a"},
         {"{\\rtf1 \\'zz", "zz"},
         {"{\\rtf1 \\", ""},
         {"{\\rtf1 \\u", ""},  // no number: no character
@@ -57,6 +58,27 @@ TEST(Hostile, BoundedNumbersAndLengths) {
         EXPECT_EQ(to_utf8(doc->text), c.text) << c.rtf;
         EXPECT_TRUE(well_formed(*doc)) << c.rtf;
     }
+}
+
+// Tables keep a bounded number of entries however long they are, and a document that uses a
+// font or colour beyond them still reads its text.
+TEST(Hostile, HundredThousandFontsAndColours) {
+    std::string rtf = "{\\rtf1{\\fonttbl";
+    for (int i = 0; i < 100'000; ++i) rtf += "{\\f" + std::to_string(i) + "\\fcharset2 F" + std::to_string(i) + ";}";
+    rtf += "}{\\colortbl" + std::string(100'000, ';') + "}";
+    rtf += "{\\f4095\\cf4095 a}{\\f4096\\cf4096 b}{\\f99999\\cf99999 c}}";
+    const auto doc = parse_rtf(rtf);
+    ASSERT_TRUE(doc);
+    EXPECT_EQ(doc->fonts.size(), static_cast<std::size_t>(kMaxTableEntries));
+    EXPECT_EQ(to_utf8(doc->text), "\uF061bc");  // f4095 is a kept symbol font
+    EXPECT_EQ(doc->format_at(0).font, 4095);
+    EXPECT_EQ(doc->format_at(1).font, -1);
+    EXPECT_EQ(doc->format_at(2).color, kAutoColor);
+    EXPECT_TRUE(well_formed(*doc));
+    // A name longer than any face name is cut.
+    const auto named = parse_rtf("{\\rtf1{\\fonttbl{\\f0 " + std::string(100'000, 'n') + ";}}a}");
+    ASSERT_TRUE(named);
+    EXPECT_EQ(named->fonts.at(0).name.size(), 256u);
 }
 
 TEST(Hostile, HugeControlWordAndFontNumbers) {

@@ -58,7 +58,14 @@ TEST(Writer, SectionEndingWithALineBreakKeepsIt) {
 // Found by the fuzzer: ASCII written into a symbol-font run came back as U+F0xx.
 TEST(Writer, SymbolFontTextRoundTrips) {
     const Document d = read(R"({\rtf1{\fonttbl{\f0\fcharset2 Symbol;}}\f0\'b7 a\'20b})");
-    ASSERT_EQ(d.text, u"\uF0B7 a\uF020b");
+    ASSERT_EQ(d.text, u"\uF0B7\uF020\uF061\uF020\uF062");
+    expect_same(read(write_rtf(d)), d);
+}
+
+// ASCII in a symbol font, which only \uN can give, is written so that it stays ASCII.
+TEST(Writer, AsciiInSymbolFontRoundTrips) {
+    const Document d = read(R"({\rtf1{\fonttbl{\f0\fcharset2 Symbol;}}\f0\u99?\u92?\'63\tab\u123?})");
+    ASSERT_EQ(d.text, u"c\\\uF063\t{");
     expect_same(read(write_rtf(d)), d);
 }
 

@@ -83,7 +83,7 @@ protected:
     // The program as it runs, settings through `store`.
     Program& Make(platform::SettingsStore& store) {
         prog = std::make_unique<Program>(
-            ProgramWorld{world.world(), store, registry, identity, notify, messages, docs.string(), {}});
+            ProgramWorld{world.world(), store, registry, identity, notify, messages, date_watch, docs.string(), {}});
         return *prog;
     }
     Program& Start(platform::SettingsStore& store) {
@@ -121,6 +121,7 @@ protected:
     platform::fake::FakeWorld world;
     platform::fake::FakeNotifyIcon notify;
     platform::fake::FakeWindowMessages messages;
+    platform::fake::FakeDateWatch date_watch;
     platform::os::IniStore settings;
     platform::os::AutostartRegistry registry;
     const platform::ProgramIdentity& identity = platform::Application::Identity();

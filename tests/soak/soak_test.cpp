@@ -1,5 +1,5 @@
 // Decades of continuous running on the fakes: every midnight tick by tick, the calendar
-// hidden and shown, the reader open on the history entry or a Baramah, the clock stepped
+// hidden (asleep until its date watch wakes it) and shown, the reader open on the history entry or a Baramah, the clock stepped
 // back and across a time-zone change. After every day change what the user sees is
 // compared with what the month and observance tables say.
 #include <gtest/gtest.h>
@@ -14,13 +14,10 @@
 
 #include "calendar/event_finder.h"
 #include "desktop/tray_icon_data.h"
+#include "app/tests/program_fixture.h"
 #include "platform/application.h"
-#include "platform/fake/desktop_fakes.h"
-#include "platform/fake/fakes.h"
-#include "richtext/utf.h"
 #include "strip/drop_window_content.h"
 #include "tests/soak/expected_day.h"
-#include "app/program.h"
 
 namespace tarnvel::test {
 namespace {
@@ -71,46 +68,30 @@ ReaderMode ReaderOn(year_month_day g) {
     return ReaderMode::Closed;
 }
 
-class Soak : public ::testing::Test {
+class Soak : public ProgramTest {
 protected:
     // 1 January 2027 is 19 Poh, Sammat 558.
     static constexpr year_month_day kFirst{2027y, January, 1d};
 
-    platform::fake::FakeWorld world;
-    platform::fake::FakeSettingsStore settings;
-    platform::fake::FakeRegistry registry;
-    platform::fake::FakeProgram program;
-    platform::fake::FakeNotifyIcon notify;
-    platform::fake::FakeWindowMessages messages;
-    std::unique_ptr<Program> prog;
     ReaderMode reader_mode = ReaderMode::Closed;
     bool hidden = false;  // the calendar is in the notification area
     bool new_year_drawn = false, observance_drawn = false;
     int failing_days = 0;
 
+    // The clock reaches day `d`: at midnight, or set, or by a change of the time zone. The
+    // system wakes the hidden calendar's date watch for each of these.
     void SetToday(sys_days d) {
         const year_month_day g{d};
         world.clock.today = {int(g.year()), int(unsigned(g.month())), int(unsigned(g.day()))};
+        date_watch.Fire();
     }
 
     // One turn of each pointer watch that is running, as their timers would call them.
-    void Tick(int n) {
-        for (int i = 0; i < n; ++i) {
-            strip::frmFirst& s = prog->strip();
-            if (s.Loaded() && s.controls().TmrCheckMouse.Enabled()) s.TmrCheckMouse_Timer();
-            reader::frmDrop_Window& r = prog->reader();
-            if (r.Loaded() && r.controls().TmrCheckMouse.Enabled()) r.TmrCheckMouse_Timer();
-        }
-    }
+    void Tick(int n) { ProgramTest::Tick(First::Strip, n); }
 
     std::string LastTip() {
-        for (auto it = notify.calls.rbegin(); it != notify.calls.rend(); ++it) {
-            if (it->message != platform::NIM_MODIFY_) continue;
-            std::string tip;
-            for (std::size_t i = 24; i < it->record.size() && it->record[i] != 0; ++i)
-                tip += static_cast<char>(it->record[i]);
-            return tip;
-        }
+        for (auto it = notify.calls.rbegin(); it != notify.calls.rend(); ++it)
+            if (it->message == platform::NIM_MODIFY_) return TipOf(it->record);
         return "<no tooltip set>";
     }
 
@@ -217,6 +198,15 @@ protected:
             ADD_FAILURE() << (hidden ? "hiding on " : "showing on ") << LongGregorian(g) << " did not take";
             ++failing_days;
         }
+        // Hidden, the calendar sleeps: no pointer watch runs, the date watch waits for midnight.
+        const bool resting =
+            !s.controls().TmrCheckMouse.Enabled() && !(r.Loaded() && r.controls().TmrCheckMouse.Enabled());
+        if (hidden != resting || hidden != date_watch.Started()) {
+            ADD_FAILURE() << (hidden ? "hidden" : "shown") << " on " << LongGregorian(g) << ", the strip's watch "
+                          << (s.controls().TmrCheckMouse.Enabled() ? "runs" : "rests") << ", the date watch "
+                          << (date_watch.Started() ? "runs" : "rests");
+            ++failing_days;
+        }
         const ReaderMode want = ReaderOn(g);
         if (!s.Visible() || want == reader_mode) return;
         if (want == ReaderMode::Closed) {
@@ -256,10 +246,8 @@ protected:
         const sys_days backwards{year_month_day{2027y + std::chrono::years{years / 2}, April, 15d}};
         const sys_days zone_change{year_month_day{2027y + std::chrono::years{years - 1}, March, 13d}};
 
-        SetToday(first);
-        prog = std::make_unique<Program>(ProgramWorld{world.world(), settings, registry, program, notify,
-                                                           messages, TARNVEL_DOCS_DIR, {}});
-        prog->Start();
+        const year_month_day g{first};
+        Start({int(g.year()), int(unsigned(g.month())), int(unsigned(g.day()))});
         Tick(3);
         Check(first, table, "start on");
         Act(first, table);

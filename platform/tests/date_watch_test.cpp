@@ -1,0 +1,119 @@
+// The system's date watch, with wake-ups moments ahead instead of at midnight: it fires at
+// each one and is armed again after it, nothing comes before a wake-up or after Stop, and a
+// second Start replaces the first. The same tests run on Linux and under Wine.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <ctime>
+#include <vector>
+
+#include "platform/application.h"
+#include "platform/system_date_watch.h"
+
+namespace tarnvel::platform {
+namespace {
+
+using namespace std::chrono;
+
+WallTime Soon(WallTime now) { return now + milliseconds(60); }
+WallTime AnHourAhead(WallTime now) { return now + hours(1); }
+
+TEST(SystemDateWatch, FiresAtEveryWakeUpUntilStopped) {
+    auto watch = MakeSystemDateWatch(Soon);
+    int calls = 0;
+    EXPECT_FALSE(watch->Started());
+    ASSERT_TRUE(watch->Start([&] { ++calls; }));
+    EXPECT_TRUE(watch->Started());
+    EXPECT_TRUE(Application::WaitFor([&] { return calls >= 3; }, 5000)) << calls << " wake-ups";
+    watch->Stop();
+    EXPECT_FALSE(watch->Started());
+    const int stopped_at = calls;
+    Application::ProcessEvents(300);
+    EXPECT_EQ(calls, stopped_at);
+}
+
+TEST(SystemDateWatch, NeverCallsBeforeTheWakeUpNotEvenByTheSecondsClock) {
+    // time(), which the calendar's date is read from, must already show the wake-up's second.
+    std::vector<WallTime> asked;
+    auto watch = MakeSystemDateWatch([&asked](WallTime now) {
+        asked.push_back(ceil<seconds>(now + milliseconds(30)));  // a whole second, as midnight is
+        return asked.back();
+    });
+    int calls = 0, early = 0;
+    ASSERT_TRUE(watch->Start([&] {
+        // The watch may ask for the next wake-up before it calls: this call is for the one
+        // asked for before.
+        const WallTime due = asked.at(static_cast<std::size_t>(calls));
+        if (system_clock::now() < due || std::time(nullptr) < system_clock::to_time_t(due)) ++early;
+        ++calls;
+    }));
+    EXPECT_TRUE(Application::WaitFor([&] { return calls >= 3; }, 8000));
+    watch->Stop();
+    EXPECT_EQ(early, 0) << "of " << calls << " calls";
+}
+
+TEST(SystemDateWatch, NothingComesBeforeTheWakeUp) {
+    auto watch = MakeSystemDateWatch(AnHourAhead);
+    int calls = 0;
+    ASSERT_TRUE(watch->Start([&] { ++calls; }));
+    Application::ProcessEvents(400);
+    EXPECT_EQ(calls, 0);
+}
+
+TEST(SystemDateWatch, ASecondStartReplacesTheFirstAndAStoppedWatchStartsAgain) {
+    auto watch = MakeSystemDateWatch(Soon);
+    int first = 0, second = 0;
+    ASSERT_TRUE(watch->Start([&] { ++first; }));
+    ASSERT_TRUE(watch->Start([&] { ++second; }));
+    EXPECT_TRUE(Application::WaitFor([&] { return second >= 2; }, 5000));
+    EXPECT_EQ(first, 0);
+    watch->Stop();
+    watch->Stop();  // twice: nothing more
+    ASSERT_TRUE(watch->Start([&] { ++first; }));
+    EXPECT_TRUE(Application::WaitFor([&] { return first >= 1; }, 5000));
+}
+
+TEST(SystemDateWatch, MayBeStoppedFromItsOwnCall) {
+    auto watch = MakeSystemDateWatch(Soon);
+    int calls = 0;
+    ASSERT_TRUE(watch->Start([&] {
+        ++calls;
+        watch->Stop();
+    }));
+    EXPECT_TRUE(Application::WaitFor([&] { return calls == 1; }, 5000));
+    Application::ProcessEvents(300);
+    EXPECT_EQ(calls, 1);
+    EXPECT_FALSE(watch->Started());
+}
+
+TEST(SystemDateWatch, WakesAgainAtTheTimeAskedForAfterEachWakeUp) {
+    // Each wake-up asks anew when the next one is: the watch follows the answers.
+    std::vector<WallTime> asked;
+    auto watch = MakeSystemDateWatch([&asked](WallTime now) {
+        asked.push_back(now);
+        return now + milliseconds(asked.size() == 1 ? 50 : 250);
+    });
+    int calls = 0;
+    ASSERT_TRUE(watch->Start([&] { ++calls; }));
+    ASSERT_TRUE(Application::WaitFor([&] { return calls == 1; }, 5000));
+    const auto first = steady_clock::now();
+    ASSERT_TRUE(Application::WaitFor([&] { return calls == 2; }, 5000));
+    EXPECT_GE(steady_clock::now() - first, milliseconds(200));
+    EXPECT_GE(asked.size(), 3u);
+    watch->Stop();
+}
+
+TEST(NextLocalMidnight, IsTheFirstSecondOfTheNextLocalDate) {
+    // Through a year of the zone in force, at odd times of day.
+    WallTime now = floor<seconds>(system_clock::now());
+    for (int i = 0; i < 400; ++i, now += hours(22) + minutes(7) + seconds(13)) {
+        const WallTime m = NextLocalMidnight(now);
+        ASSERT_GT(m, now);
+        ASSERT_LE(m - now, hours(25));
+        ASSERT_GT(LocalDayAt(m), LocalDayAt(now));
+        ASSERT_EQ(LocalDayAt(m - seconds(1)), LocalDayAt(now));
+    }
+}
+
+}  // namespace
+}  // namespace tarnvel::platform
