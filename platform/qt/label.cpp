@@ -1,3 +1,4 @@
+// A label on Qt: a QLabel made when the window's widgets are, fed from the shared state.
 #include "platform/label.h"
 
 #include <QFontMetrics>
@@ -7,6 +8,7 @@
 #include <QPalette>
 #include <QPointer>
 
+#include "platform/label_impl.h"
 #include "platform/qt/accessible.h"
 #include "platform/qt/convert.h"
 #include "platform/qt/window_impl.h"
@@ -43,179 +45,70 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override { qt::DeliverMove(owner->mouse.move, e); }
 };
 
-}  // namespace
+class QtLabel final : public LabelNative, public Window::Impl::Control {
+public:
+    QtLabel(Label& owner, Label::Impl& label, Window& parent) : owner_(owner), label_(label), parent_(&parent) {}
+    ~QtLabel() override {
+        if (w_) delete w_.data();
+        if (parent_) parent_->impl().Release(this);
+    }
 
-struct Label::Impl final : Window::Impl::Control {
-    Label* owner = nullptr;
-    Window* parent = nullptr;  // null once the window is gone
-    QPointer<LabelWidget> w;   // null until the window is first shown
-    double left = 0, top = 0, width = 0, height = 0;
-    std::string caption, tooltip;
-    Accessible accessible;
-    bool marked = false;
-    Font font;
-    Colour fore = 0;
-    Alignment align = Alignment::Left;
-    bool visible = true;
-    bool transparent = true;
-    bool autosize = false;
-    Anchor anchor = Anchor::Left;
-    double anchor_x = 0;  // twips: the kept left edge, right edge or centre
-    // The size to the text is worked out when it is first needed: when it is read, or when
-    // the widget is placed. A label whose font and caption change several times before its
-    // window is shown loads only the face it ends with.
-    bool unfitted = false;
-
-    void Fit() {
-        if (!autosize || !unfitted || !parent) return;
-        unfitted = false;
-        const TwipsPerPixel f = parent->Factors();
+    PixelSize Measure(const Font& font, const std::string& caption) const override {
         const QFontMetrics m(qt::ToQFont(font));
-        width = m.horizontalAdvance(qt::ToQString(caption)) * f.x;
-        height = m.height() * f.y;
-        switch (anchor) {
-            case Anchor::Left: left = anchor_x; break;
-            case Anchor::Right: left = anchor_x - width; break;
-            case Anchor::Centre: left = anchor_x - width / 2; break;
-        }
+        return {m.horizontalAdvance(qt::ToQString(caption)), m.height()};
     }
-    void Remember() {
-        Fit();
-        switch (anchor) {
-            case Anchor::Left: anchor_x = left; break;
-            case Anchor::Right: anchor_x = left + width; break;
-            case Anchor::Centre: anchor_x = left + width / 2; break;
+    bool Live() const override { return parent_ && w_; }
+    void Attach() override { parent_->impl().Adopt(this); }
+
+    void Show(const Label::Impl& d, Change what, const TwipsBox&) override {
+        if (what == Change::Background) {
+            w_->setAutoFillBackground(!d.transparent);
+            return;
         }
-    }
-    void Apply() {
-        if (!parent) return;
-        unfitted = autosize;
-        if (!w) return;
-        Fit();
-        const TwipsPerPixel f = parent->Factors();
-        w->setFont(qt::ToQFont(font));
-        QPalette p = w->palette();
-        p.setColor(QPalette::WindowText, qt::ToQColor(fore));
-        w->setPalette(p);
-        const QString text = qt::ToQString(caption);
-        if (w->text() != text) {
-            w->setText(text);
-            if (accessible.name.empty()) qt::NameChanged(w);
+        if (what == Change::ScreenReader) {
+            qt::NameChanged(w_);
+            return;
         }
-        w->setToolTip(qt::ToQString(tooltip));
+        w_->setFont(qt::ToQFont(d.font));
+        QPalette p = w_->palette();
+        p.setColor(QPalette::WindowText, qt::ToQColor(d.fore));
+        w_->setPalette(p);
+        const QString text = qt::ToQString(d.caption);
+        if (w_->text() != text) {
+            w_->setText(text);
+            if (d.state.accessible.name.empty()) qt::NameChanged(w_);
+        }
+        w_->setToolTip(qt::ToQString(d.state.tooltip));
         Qt::Alignment a = Qt::AlignTop;
-        a |= align == Alignment::Left ? Qt::AlignLeft : align == Alignment::Right ? Qt::AlignRight : Qt::AlignHCenter;
-        w->setAlignment(a);
-        w->setGeometry(TwipsToPixels(left, f.x), TwipsToPixels(top, f.y), TwipsToPixels(width, f.x),
-                       TwipsToPixels(height, f.y));
-        w->setVisible(visible);
-        if (w->marked != marked) {
-            w->marked = marked;
-            w->update();
+        a |= d.align == Alignment::Left ? Qt::AlignLeft : d.align == Alignment::Right ? Qt::AlignRight : Qt::AlignHCenter;
+        w_->setAlignment(a);
+        const PixelBox b = ToPixels(d.state.box, d.factors);
+        w_->setGeometry(b.x, b.y, b.width, b.height);
+        w_->setVisible(d.state.visible);
+        if (w_->marked != d.state.marked) {
+            w_->marked = d.state.marked;
+            w_->update();
         }
     }
 
     void CreateWidget(QWidget* client) override {
-        w = new LabelWidget(owner, client);
-        w->setAutoFillBackground(!transparent);
-        Apply();
+        w_ = new LabelWidget(&owner_, client);
+        w_->setAutoFillBackground(!label_.transparent);
+        label_.Changed(Change::Box);
     }
-    void Orphan() override { parent = nullptr; }
+    void Orphan() override { parent_ = nullptr; }
+
+private:
+    Label& owner_;
+    Label::Impl& label_;
+    Window* parent_;            // null once the window is gone
+    QPointer<LabelWidget> w_;   // null until the window is first shown
 };
 
-Label::Label(Window& parent) : impl_(std::make_unique<Impl>()) {
-    impl_->owner = this;
-    impl_->parent = &parent;
-    impl_->font = parent.GetFont();
-    impl_->Apply();
-    parent.impl().Adopt(impl_.get());
-}
+}  // namespace
 
-Label::~Label() {
-    if (impl_->w) delete impl_->w.data();
-    if (impl_->parent) impl_->parent->impl().Release(impl_.get());
+std::unique_ptr<LabelNative> MakeLabelNative(Label& owner, Label::Impl& label, Window& parent) {
+    return std::make_unique<QtLabel>(owner, label, parent);
 }
-
-void Label::Move(double left, double top, double width, double height) {
-    impl_->unfitted = false;
-    impl_->left = left;
-    impl_->top = top;
-    impl_->width = width;
-    impl_->height = height;
-    impl_->Remember();
-    impl_->Apply();
-}
-double Label::Left() const {
-    impl_->Fit();
-    return impl_->left;
-}
-double Label::Top() const { return impl_->top; }
-double Label::Width() const {
-    impl_->Fit();
-    return impl_->width;
-}
-double Label::Height() const {
-    impl_->Fit();
-    return impl_->height;
-}
-
-void Label::SetCaption(std::string_view text) {
-    impl_->caption = std::string(text);
-    impl_->Apply();
-}
-const std::string& Label::Caption() const { return impl_->caption; }
-void Label::SetToolTip(std::string_view text) {
-    impl_->tooltip = std::string(text);
-    impl_->Apply();
-}
-const std::string& Label::ToolTip() const { return impl_->tooltip; }
-void Label::SetVisible(bool v) {
-    impl_->visible = v;
-    impl_->Apply();
-}
-bool Label::Visible() const { return impl_->visible; }
-void Label::SetForeColor(Colour c) {
-    impl_->fore = c;
-    impl_->Apply();
-}
-Colour Label::ForeColor() const { return impl_->fore; }
-
-void Label::SetFont(const Font& f) {
-    impl_->font = f;
-    impl_->Apply();
-}
-const Font& Label::GetFont() const { return impl_->font; }
-void Label::SetAlignment(Alignment a) {
-    impl_->align = a;
-    impl_->Apply();
-}
-Alignment Label::GetAlignment() const { return impl_->align; }
-
-void Label::SetTransparent(bool t) {
-    impl_->transparent = t;
-    if (impl_->w) impl_->w->setAutoFillBackground(!t);
-}
-
-void Label::SetAutoSize(bool on, Anchor anchor) {
-    impl_->Fit();  // the edges as they stand, sized by the old setting
-    impl_->autosize = on;
-    impl_->anchor = anchor;
-    impl_->Remember();
-    impl_->Apply();
-}
-
-void Label::SetAccessible(AccessibleRole role, std::string_view name) {
-    impl_->accessible = {role, std::string(name)};
-    if (impl_->w) qt::NameChanged(impl_->w);
-}
-AccessibleRole Label::Role() const { return impl_->accessible.role; }
-std::string Label::AccessibleName() const {
-    return impl_->accessible.NameOr(impl_->caption);
-}
-void Label::SetFocusMark(bool on) {
-    impl_->marked = on;
-    impl_->Apply();
-}
-bool Label::FocusMark() const { return impl_->marked; }
 
 }  // namespace tarnvel::platform

@@ -1,3 +1,4 @@
+// A picture on Qt: a widget made when the window's widgets are, drawing the decoded picture.
 #include "platform/picture.h"
 
 #include <QMouseEvent>
@@ -7,6 +8,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "platform/picture_impl.h"
 #include "platform/qt/accessible.h"
 #include "platform/qt/convert.h"
 #include "platform/qt/window_impl.h"
@@ -17,11 +19,12 @@ namespace {
 
 class PictureWidget : public QWidget, public qt::AccessibleSource {
 public:
-    PictureWidget(Picture* p, QWidget* parent) : QWidget(parent), owner(p) { setMouseTracking(true); }
+    PictureWidget(Picture* p, const Picture::Impl& d, QWidget* parent) : QWidget(parent), owner(p), state(d) {
+        setMouseTracking(true);
+    }
     Picture* owner;
+    const Picture::Impl& state;
     QPixmap pixmap;
-    bool stretch = false;
-    bool marked = false;
 
     AccessibleRole Role() const override { return owner->Role(); }
     QString Name() const override { return qt::ToQString(owner->AccessibleName()); }
@@ -33,12 +36,10 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         if (!pixmap.isNull()) {
-            if (stretch)
-                p.drawPixmap(rect(), pixmap);
-            else
-                p.drawPixmap(0, 0, pixmap);
+            const PixelBox b = Placement({0, 0, width(), height()}, {pixmap.width(), pixmap.height()}, state.stretch);
+            p.drawPixmap(QRect(b.x, b.y, b.width, b.height), pixmap);
         }
-        if (marked) qt::DrawFocusMark(p, this);
+        if (state.state.marked) qt::DrawFocusMark(p, this);
     }
     void mousePressEvent(QMouseEvent* e) override { qt::DeliverButton(owner->mouse.down, e); }
     void mouseReleaseEvent(QMouseEvent* e) override { qt::DeliverButton(owner->mouse.up, e); }
@@ -48,6 +49,63 @@ protected:
 QString AssetPath(std::string_view name) {
     return QStringLiteral(":/assets/") + qt::ToQString(name) + QStringLiteral(".png");
 }
+
+class QtPicture final : public PictureNative, public Window::Impl::Control {
+public:
+    QtPicture(Picture& owner, Picture::Impl& picture, Window& parent) : owner_(owner), picture_(picture), parent_(&parent) {}
+    ~QtPicture() override {
+        if (w_) delete w_.data();
+        if (parent_) parent_->impl().Release(this);
+    }
+
+    bool Attached() const override { return parent_ != nullptr; }
+    void Attach() override { parent_->impl().Adopt(this); }
+
+    PixelSize Load(const std::string& name) override {
+        if (w_) {
+            w_->pixmap = QPixmap::fromImage(qt::ReadAsset(name));
+            return {w_->pixmap.width(), w_->pixmap.height()};
+        }
+        // Only the header is read until the picture is shown.
+        const QSize s = qt::AssetSize(name);
+        return s.isValid() ? PixelSize{s.width(), s.height()} : PixelSize{};
+    }
+
+    void Show(const Picture::Impl& d, Change what, const TwipsBox&) override {
+        if (what == Change::Order && parent_) parent_->impl().Raise(this);
+        if (!w_) return;
+        switch (what) {
+            case Change::Box: Place(); break;
+            case Change::Visible: w_->setVisible(d.state.visible); break;
+            case Change::Tip: w_->setToolTip(qt::ToQString(d.state.tooltip)); break;
+            case Change::ScreenReader: qt::NameChanged(w_); break;
+            case Change::Order: w_->raise(); break;
+            default: w_->update(); break;
+        }
+    }
+
+    // The picture is decoded only for a widget that shows it.
+    void CreateWidget(QWidget* client) override {
+        w_ = new PictureWidget(&owner_, picture_, client);
+        if (!picture_.name.empty()) w_->pixmap = QPixmap::fromImage(qt::ReadAsset(picture_.name));
+        w_->setToolTip(qt::ToQString(picture_.state.tooltip));
+        Place();
+        w_->setVisible(picture_.state.visible);
+    }
+    void Orphan() override { parent_ = nullptr; }
+
+private:
+    void Place() {
+        if (!parent_) return;
+        const PixelBox b = ToPixels(picture_.state.box, parent_->Factors());
+        w_->setGeometry(b.x, b.y, b.width, b.height);
+    }
+
+    Picture& owner_;
+    Picture::Impl& picture_;
+    Window* parent_;             // null once the window is gone
+    QPointer<PictureWidget> w_;  // null until the window is first shown
+};
 
 }  // namespace
 
@@ -67,124 +125,8 @@ QSize AssetSize(std::string_view name) {
 
 }  // namespace qt
 
-struct Picture::Impl final : Window::Impl::Control {
-    Picture* owner = nullptr;
-    Window* parent = nullptr;    // null once the window is gone
-    QPointer<PictureWidget> w;   // null until the window is first shown
-    std::string name;            // empty: no picture
-    PixelSize size;
-    double left = 0, top = 0, width = 0, height = 0;
-    bool visible = true;
-    bool stretch = false;
-    std::string tooltip;
-    Accessible accessible;
-    bool marked = false;
-
-    void Place() {
-        if (!w) return;
-        const TwipsPerPixel f = parent->Factors();
-        w->setGeometry(TwipsToPixels(left, f.x), TwipsToPixels(top, f.y), TwipsToPixels(width, f.x),
-                       TwipsToPixels(height, f.y));
-    }
-
-    // The picture is decoded only for a widget that shows it.
-    void CreateWidget(QWidget* client) override {
-        w = new PictureWidget(owner, client);
-        if (!name.empty()) w->pixmap = QPixmap::fromImage(qt::ReadAsset(name));
-        w->stretch = stretch;
-        w->marked = marked;
-        w->setToolTip(qt::ToQString(tooltip));
-        Place();
-        w->setVisible(visible);
-    }
-    void Orphan() override { parent = nullptr; }
-};
-
-Picture::Picture(Window& parent) : impl_(std::make_unique<Impl>()) {
-    impl_->owner = this;
-    impl_->parent = &parent;
-    parent.impl().Adopt(impl_.get());
+std::unique_ptr<PictureNative> MakePictureNative(Picture& owner, Picture::Impl& picture, Window& parent) {
+    return std::make_unique<QtPicture>(owner, picture, parent);
 }
-
-Picture::~Picture() {
-    if (impl_->w) delete impl_->w.data();
-    if (impl_->parent) impl_->parent->impl().Release(impl_.get());
-}
-
-bool Picture::SetPicture(std::string_view name) {
-    Impl& d = *impl_;
-    if (!d.parent) return false;
-    if (d.w) {
-        const QPixmap p = QPixmap::fromImage(qt::ReadAsset(name));
-        d.w->pixmap = p;
-        d.w->update();
-        d.size = {p.width(), p.height()};
-    } else {
-        // Only the header is read until the picture is shown.
-        const QSize s = qt::AssetSize(name);
-        d.size = s.isValid() ? PixelSize{s.width(), s.height()} : PixelSize{};
-    }
-    const bool found = d.size.width > 0 && d.size.height > 0;
-    d.name = found ? std::string(name) : std::string();
-    if (!found) d.size = {};
-    return found;
-}
-
-PixelSize Picture::PictureSize() const { return impl_->size; }
-
-void Picture::Move(double left, double top, double width, double height) {
-    impl_->left = left;
-    impl_->top = top;
-    impl_->width = width;
-    impl_->height = height;
-    impl_->Place();
-}
-double Picture::Left() const { return impl_->left; }
-double Picture::Top() const { return impl_->top; }
-double Picture::Width() const { return impl_->width; }
-double Picture::Height() const { return impl_->height; }
-
-void Picture::SetVisible(bool v) {
-    impl_->visible = v;
-    if (impl_->w) impl_->w->setVisible(v);
-}
-bool Picture::Visible() const { return impl_->visible; }
-
-void Picture::SetStretch(bool stretch) {
-    impl_->stretch = stretch;
-    if (impl_->w) {
-        impl_->w->stretch = stretch;
-        impl_->w->update();
-    }
-}
-bool Picture::Stretch() const { return impl_->stretch; }
-
-void Picture::SetToolTip(std::string_view text) {
-    impl_->tooltip = std::string(text);
-    if (impl_->w) impl_->w->setToolTip(qt::ToQString(text));
-}
-const std::string& Picture::ToolTip() const { return impl_->tooltip; }
-
-void Picture::BringToFront() {
-    if (impl_->parent) impl_->parent->impl().Raise(impl_.get());
-    if (impl_->w) impl_->w->raise();
-}
-
-void Picture::SetAccessible(AccessibleRole role, std::string_view name) {
-    impl_->accessible = {role, std::string(name)};
-    if (impl_->w) qt::NameChanged(impl_->w);
-}
-AccessibleRole Picture::Role() const { return impl_->accessible.role; }
-std::string Picture::AccessibleName() const {
-    return impl_->accessible.NameOr(impl_->tooltip);
-}
-void Picture::SetFocusMark(bool on) {
-    impl_->marked = on;
-    if (impl_->w && impl_->w->marked != on) {
-        impl_->w->marked = on;
-        impl_->w->update();
-    }
-}
-bool Picture::FocusMark() const { return impl_->marked; }
 
 }  // namespace tarnvel::platform

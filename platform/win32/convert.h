@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/control_state.h"
 #include "platform/font.h"
 #include "platform/units.h"
 
@@ -24,6 +25,9 @@ HFONT MakeFont(const Font& f, TwipsPerPixel factors);
 
 // A rectangle given in twips, in client pixels.
 RECT PixelRect(double left, double top, double width, double height, TwipsPerPixel factors);
+inline RECT PixelRect(const TwipsBox& b, TwipsPerPixel factors) {
+    return PixelRect(b.left, b.top, b.width, b.height, factors);
+}
 
 // The module whose resources hold the pictures and the icon: the program itself.
 HINSTANCE Instance();

@@ -1,5 +1,7 @@
+// A picture on Win32: windowless, drawn by its window from the shared state.
 #include "platform/picture.h"
 
+#include "platform/picture_impl.h"
 #include "platform/win32/keys.h"
 #include "platform/win32/convert.h"
 #include "platform/win32/pictures.h"
@@ -7,113 +9,59 @@
 
 namespace tarnvel::platform {
 
-struct Picture::Impl final : win32::Lightweight {
-    Picture* owner = nullptr;
-    Window* parent = nullptr;
-    TwipsPerPixel factors;
-    std::shared_ptr<const win32::Bitmap> bitmap;
-    double left = 0, top = 0, width = 0, height = 0;
-    Accessible accessible;
-    bool marked = false;
-    bool visible = true;
-    bool stretch = false;
-    std::string tooltip;
+namespace {
 
-    ~Impl() override {
-        if (parent) parent->impl().Remove(this);
+class Win32Picture final : public PictureNative, public win32::Lightweight {
+public:
+    Win32Picture(Picture& owner, Picture::Impl& picture, Window& parent)
+        : owner_(owner), picture_(picture), parent_(&parent), factors_(parent.Factors()) {}
+    ~Win32Picture() override {
+        if (parent_) parent_->impl().Remove(this);
     }
 
-    void Orphan() override { parent = nullptr; }
-    RECT Bounds() const override { return win32::PixelRect(left, top, width, height, factors); }
-    bool Shown() const override { return visible; }
-    MouseHandlers& Mouse() override { return owner->mouse; }
-    const std::string& Tip() const override { return tooltip; }
+    bool Attached() const override { return parent_ != nullptr; }
+    void Attach() override { parent_->impl().Add(this, true); }
+    PixelSize Load(const std::string& name) override {
+        bitmap_ = win32::LoadPicture(name);
+        if (!bitmap_) return {};
+        return {bitmap_->width, bitmap_->height};
+    }
+    void Show(const Picture::Impl&, Change what, const TwipsBox& old) override {
+        if (!parent_ || what == Change::ScreenReader) return;
+        if (what == Change::Order) parent_->impl().Raise(this);
+        else if (what == Change::Mark) parent_->impl().Invalidate(Bounds());
+        else parent_->impl().Changed(this, win32::PixelRect(old, factors_));
+    }
+
+    void Orphan() override { parent_ = nullptr; }
+    RECT Bounds() const override { return win32::PixelRect(picture_.state.box, factors_); }
+    bool Shown() const override { return picture_.state.visible; }
+    MouseHandlers& Mouse() override { return owner_.mouse; }
+    const std::string& Tip() const override { return picture_.state.tooltip; }
 
     void Paint(HDC dc) const override {
-        if (bitmap) {
-            RECT r = Bounds();
-            // At natural size from the top-left corner; the window clips what overhangs the box.
-            if (!stretch) r = {r.left, r.top, r.left + bitmap->width, r.top + bitmap->height};
-            win32::DrawPicture(dc, *bitmap, r);
+        if (bitmap_) {
+            const RECT r = Bounds();
+            // The window clips what overhangs the box.
+            const PixelBox b = Placement({r.left, r.top, r.right - r.left, r.bottom - r.top},
+                                         {bitmap_->width, bitmap_->height}, picture_.stretch);
+            win32::DrawPicture(dc, *bitmap_, {b.x, b.y, b.x + b.width, b.y + b.height});
         }
-        if (marked) win32::DrawFocusMark(dc, Bounds());
+        if (picture_.state.marked) win32::DrawFocusMark(dc, Bounds());
     }
 
-    void Changed(const RECT& old) {
-        if (parent) parent->impl().Changed(this, old);
-    }
+private:
+    Picture& owner_;
+    const Picture::Impl& picture_;
+    Window* parent_;  // null once the window is gone
+    TwipsPerPixel factors_;
+    std::shared_ptr<const win32::Bitmap> bitmap_;
 };
 
-Picture::Picture(Window& parent) : impl_(std::make_unique<Impl>()) {
-    impl_->owner = this;
-    impl_->parent = &parent;
-    impl_->factors = parent.Factors();
-    parent.impl().Add(impl_.get(), true);
-}
+}  // namespace
 
-Picture::~Picture() = default;
-
-bool Picture::SetPicture(std::string_view name) {
-    if (!impl_->parent) return false;
-    impl_->bitmap = win32::LoadPicture(name);
-    impl_->Changed(impl_->Bounds());
-    return impl_->bitmap != nullptr;
+std::unique_ptr<PictureNative> MakePictureNative(Picture& owner, Picture::Impl& picture, Window& parent) {
+    return std::make_unique<Win32Picture>(owner, picture, parent);
 }
-
-PixelSize Picture::PictureSize() const {
-    if (!impl_->bitmap) return {};
-    return {impl_->bitmap->width, impl_->bitmap->height};
-}
-
-void Picture::Move(double left, double top, double width, double height) {
-    const RECT old = impl_->Bounds();
-    impl_->left = left;
-    impl_->top = top;
-    impl_->width = width;
-    impl_->height = height;
-    impl_->Changed(old);
-}
-double Picture::Left() const { return impl_->left; }
-double Picture::Top() const { return impl_->top; }
-double Picture::Width() const { return impl_->width; }
-double Picture::Height() const { return impl_->height; }
-
-void Picture::SetVisible(bool v) {
-    impl_->visible = v;
-    impl_->Changed(impl_->Bounds());
-}
-bool Picture::Visible() const { return impl_->visible; }
-
-void Picture::SetStretch(bool stretch) {
-    impl_->stretch = stretch;
-    impl_->Changed(impl_->Bounds());
-}
-bool Picture::Stretch() const { return impl_->stretch; }
-
-void Picture::SetToolTip(std::string_view text) {
-    impl_->tooltip = std::string(text);
-    impl_->Changed(impl_->Bounds());
-}
-const std::string& Picture::ToolTip() const { return impl_->tooltip; }
-
-void Picture::BringToFront() {
-    if (impl_->parent) impl_->parent->impl().Raise(impl_.get());
-}
-
-// Windowless: a screen reader meets the window, named by its caption; the role and name are
-// kept for the keyboard and for the program.
-void Picture::SetAccessible(AccessibleRole role, std::string_view name) {
-    impl_->accessible = {role, std::string(name)};
-}
-AccessibleRole Picture::Role() const { return impl_->accessible.role; }
-std::string Picture::AccessibleName() const {
-    return impl_->accessible.NameOr(impl_->tooltip);
-}
-void Picture::SetFocusMark(bool on) {
-    if (impl_->marked == on) return;
-    impl_->marked = on;
-    if (impl_->parent) impl_->parent->impl().Invalidate(impl_->Bounds());
-}
-bool Picture::FocusMark() const { return impl_->marked; }
 
 }  // namespace tarnvel::platform

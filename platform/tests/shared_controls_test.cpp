@@ -1,0 +1,192 @@
+// The state a label and a picture keep on every platform, on the null backend: no toolkit.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "platform/fake/null_natives.h"
+
+namespace tarnvel::platform {
+namespace {
+
+using fake::NullLabel;
+using fake::NullPicture;
+
+// A label at 15 twips a pixel in a 10-point font: the null rule makes each character
+// 10 px (150 twips) wide and a line 20 px (300 twips) high.
+struct TestLabel {
+    TestLabel() : d({15, 15}, Font{"Arial", 10}) {
+        auto n = std::make_unique<NullLabel>();
+        native = n.get();
+        d.native = std::move(n);
+    }
+    Label::Impl d;
+    NullLabel* native;
+};
+
+TEST(NullBackend, MeasuresByItsRule) {
+    const struct {
+        Font font;
+        std::string text;
+        PixelSize size;
+    } cases[] = {
+        {{"Arial", 10}, "Chet", {40, 20}},
+        {{"Arial", 10}, "", {0, 20}},  // an empty caption is one line high
+        {{"Arial", 9.75}, "ab", {18, 18}},
+        {{"Arial", 8, true}, "abc", {27, 16}},
+        {{"Arial", 10}, "ਚੇਤ", {30, 20}},  // code points, not bytes
+    };
+    for (const auto& c : cases) EXPECT_EQ(fake::MeasureByRule(c.font, c.text), c.size) << c.text;
+}
+
+TEST(SharedLabel, AutoSizeKeepsTheAnchoredEdgeThroughCaptionAndFontChanges) {
+    const struct {
+        Anchor anchor;
+        double kept;
+        double (*edge)(const TwipsBox&);
+    } cases[] = {
+        {Anchor::Left, 6450, [](const TwipsBox& b) { return b.left; }},
+        {Anchor::Right, 7320, [](const TwipsBox& b) { return b.left + b.width; }},
+        {Anchor::Centre, 6885, [](const TwipsBox& b) { return b.left + b.width / 2; }},
+    };
+    for (const auto& c : cases) {
+        TestLabel l;
+        l.d.Move({6450, 480, 870, 240});
+        l.d.SetAutoSize(true, c.anchor);
+        l.d.SetCaption("Happy New Year");
+        EXPECT_DOUBLE_EQ(l.d.Box().width, 14 * 150);
+        EXPECT_DOUBLE_EQ(l.d.Box().height, 300);
+        EXPECT_DOUBLE_EQ(c.edge(l.d.Box()), c.kept);
+        l.d.Set(l.d.font, Font{"Arial", 16}, Change::Typeface);
+        EXPECT_DOUBLE_EQ(l.d.Box().width, 14 * 16 * 15);
+        EXPECT_DOUBLE_EQ(c.edge(l.d.Box()), c.kept);
+        l.d.SetCaption("");
+        EXPECT_DOUBLE_EQ(l.d.Box().width, 0);
+        EXPECT_DOUBLE_EQ(c.edge(l.d.Box()), c.kept);
+        EXPECT_DOUBLE_EQ(l.d.Box().top, 480);
+    }
+}
+
+TEST(SharedLabel, KeepsItsDesignBoxWithoutAutoSize) {
+    TestLabel l;
+    l.d.Move({300, 1530, 1380, 225});
+    l.d.SetCaption("a much longer caption than the box");
+    EXPECT_EQ(l.d.Box(), (TwipsBox{300, 1530, 1380, 225}));
+    // Turned on, off again: the box stays the size of the text it had then.
+    l.d.SetAutoSize(true, Anchor::Right);
+    l.d.SetAutoSize(false);
+    l.d.SetCaption("Chet");
+    EXPECT_EQ(l.d.Box(), (TwipsBox{1680 - 34 * 150, 1530, 34 * 150, 300}));
+}
+
+// Sized late or at once, a label ends the same: turning auto-size off or changing the kept edge
+// starts from the size the text had, as if it had been read at each step.
+TEST(SharedLabel, LateSizingEndsAsSizingAtEachStep) {
+    TestLabel eager, late;
+    late.native->live = false;  // no native part: nothing is measured until read
+    for (TestLabel* l : {&eager, &late}) {
+        l->d.Move({300, 1530, 1380, 225});
+        l->d.SetAutoSize(true, Anchor::Left);
+        l->d.Set(l->d.font, Font{"Arial", 14}, Change::Typeface);
+        l->d.SetCaption("Nanak established the Dominion");
+        l->d.SetAutoSize(true, Anchor::Right);
+        l->d.SetCaption("Chet");
+        l->d.SetAutoSize(false);
+        l->d.SetCaption("a caption that no longer sizes the label");
+    }
+    EXPECT_EQ(late.d.Box(), eager.d.Box());
+    EXPECT_DOUBLE_EQ(late.d.Box().width, 4 * 14 * 15);  // "Chet", not the later caption
+    EXPECT_EQ(late.native->shows, 0);
+}
+
+TEST(SharedLabel, MeasuresOnlyTheTextItEndsWithUntilShown) {
+    TestLabel l;
+    l.native->live = false;
+    l.d.SetAutoSize(true, Anchor::Left);
+    for (const char* caption : {"Chet", "Vaisakh", "Jeth", "Harh"}) l.d.SetCaption(caption);
+    l.d.Set(l.d.font, Font{"Arial", 12}, Change::Typeface);
+    EXPECT_EQ(l.native->measured, 0);
+    EXPECT_DOUBLE_EQ(l.d.Box().width, 4 * 12 * 15);
+    EXPECT_DOUBLE_EQ(l.d.Box().width, 4 * 12 * 15);
+    EXPECT_EQ(l.native->measured, 1);
+}
+
+TEST(SharedLabel, ANativePartIsShownTheFittedBoxAndTheOneItReplaced) {
+    TestLabel l;
+    l.d.Move({150, 300, 1500, 225});
+    EXPECT_EQ(l.native->shown, (PixelBox{10, 20, 100, 15}));
+    l.d.SetAutoSize(true, Anchor::Right);
+    l.d.SetCaption("Chet");
+    EXPECT_EQ(l.native->shown, (PixelBox{70, 20, 40, 20}));
+    EXPECT_EQ(l.native->shown_caption, "Chet");
+    l.d.SetCaption("Poh");
+    EXPECT_EQ(l.native->redrawn_old, (PixelBox{70, 20, 40, 20}));
+    EXPECT_EQ(l.native->shown, (PixelBox{80, 20, 30, 20}));
+    const int shows = l.native->shows;
+    l.d.SetCaption("Poh");  // no change, nothing to redraw
+    EXPECT_EQ(l.native->shows, shows);
+}
+
+TEST(SharedLabel, AccessibleNameFallsBackToTheCaption) {
+    TestLabel l;
+    l.d.SetCaption("More Information");
+    EXPECT_EQ(l.d.AccessibleName(), "More Information");
+    l.d.Set(l.d.state.accessible, Accessible{AccessibleRole::Link, "Open the reader"}, Change::ScreenReader);
+    EXPECT_EQ(l.d.AccessibleName(), "Open the reader");
+}
+
+struct TestPicture {
+    TestPicture() {
+        auto n = std::make_unique<NullPicture>();
+        native = n.get();
+        d.native = std::move(n);
+    }
+    Picture::Impl d;
+    NullPicture* native;
+};
+
+TEST(SharedPicture, KnowsItsPictureOnlyWhenTheBackendHasIt) {
+    TestPicture p;
+    EXPECT_TRUE(p.d.SetPicture("known"));
+    EXPECT_EQ(p.d.size, (PixelSize{12, 9}));
+    EXPECT_EQ(p.d.name, "known");
+    EXPECT_FALSE(p.d.SetPicture("unknown"));
+    EXPECT_EQ(p.d.size, (PixelSize{}));
+    EXPECT_EQ(p.d.name, "");
+    p.native->attached = false;  // the window is gone
+    EXPECT_FALSE(p.d.SetPicture("known"));
+    EXPECT_EQ(p.d.name, "");
+}
+
+TEST(SharedPicture, MovesAreShownWithTheBoxTheyLeave) {
+    TestPicture p;
+    p.d.Set(p.d.state.box, TwipsBox{15, 30, 180, 180}, Change::Box);
+    p.d.Set(p.d.state.box, TwipsBox{7.5, 30, 22.5, 180}, Change::Box);
+    EXPECT_EQ(p.native->redrawn_old, (PixelBox{1, 2, 12, 12}));
+    EXPECT_EQ(p.native->shown, (PixelBox{0, 2, 2, 12}));  // halves to even
+}
+
+TEST(SharedPicture, IsPlacedAtItsNaturalSizeUnlessStretched) {
+    const PixelBox box{4, 5, 30, 20};
+    const struct {
+        PixelSize picture;
+        bool stretch;
+        PixelBox drawn;
+    } cases[] = {
+        {{12, 9}, false, {4, 5, 12, 9}},
+        {{60, 40}, false, {4, 5, 60, 40}},  // overhangs; the box clips it
+        {{12, 9}, true, box},
+        {{60, 40}, true, box},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Placement(box, c.picture, c.stretch), c.drawn) << c.picture.width;
+}
+
+TEST(SharedPicture, AccessibleNameFallsBackToTheToolTip) {
+    TestPicture p;
+    p.d.Set(p.d.state.tooltip, std::string("Close"), Change::Tip);
+    EXPECT_EQ(p.d.AccessibleName(), "Close");
+    p.d.Set(p.d.state.accessible, Accessible{AccessibleRole::Button, "Close the reader"}, Change::ScreenReader);
+    EXPECT_EQ(p.d.AccessibleName(), "Close the reader");
+}
+
+}  // namespace
+}  // namespace tarnvel::platform
