@@ -6,6 +6,7 @@
 
 #include "platform/label_impl.h"
 #include "platform/picture_impl.h"
+#include "platform/window_core.h"
 
 namespace tarnvel::platform::fake {
 
@@ -54,6 +55,17 @@ public:
     bool attached = true;
     int raised = 0;
     PixelBox shown, redrawn_old;
+};
+
+// A window that is never made: it records where it was placed and how often it was redrawn;
+// a line is as high as the null rule's (twice the size in points, in pixels).
+struct NullWindow final : WindowCore {
+    void Place() override { placed = OuterPixels(); }
+    void Repaint() override { ++repaints; }
+    int LineHeight(const Font& f) const override { return MeasureByRule(f, "").height; }
+
+    PixelBox placed;
+    int repaints = 0;
 };
 
 }  // namespace tarnvel::platform::fake

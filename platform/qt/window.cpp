@@ -78,14 +78,19 @@ void Window::Impl::ClientWidget::mouseMoveEvent(QMouseEvent* e) { qt::DeliverMov
 
 void Window::Impl::Place() {
     if (!form) return;
-    const int x = TwipsToPixels(left, factors.x);
-    const int y = TwipsToPixels(top, factors.y);
-    const int w = std::max(TwipsToPixels(width, factors.x), 2);
-    const int h = std::max(TwipsToPixels(height, factors.y), 2);
-    form->setFixedSize(w, h);
-    form->move(x, y);
-    client->setGeometry(1, 1, w - 2, h - 2);
+    const PixelBox b = OuterPixels();
+    form->setFixedSize(b.width, b.height);
+    form->move(b.x, b.y);
+    client->setGeometry(1, 1, b.width - 2, b.height - 2);
 }
+
+void Window::Impl::Repaint() {
+    if (client) client->update();
+}
+
+int Window::Impl::LineHeight(const Font& f) const { return QFontMetrics(qt::ToQFont(f)).height(); }
+
+WindowCore& CoreOf(const Window& w) { return w.impl(); }
 
 void Window::Impl::Create() {
     if (form) return;
@@ -140,35 +145,6 @@ void Window::Minimize() {
     impl_->form->showMinimized();
 }
 
-double Window::Left() const { return impl_->left; }
-double Window::Top() const { return impl_->top; }
-double Window::Width() const { return impl_->width; }
-double Window::Height() const { return impl_->height; }
-
-void Window::SetLeft(double twips) {
-    impl_->left = twips;
-    impl_->Place();
-}
-
-void Window::SetTop(double twips) {
-    impl_->top = twips;
-    impl_->Place();
-}
-
-void Window::SetSize(double width_twips, double height_twips) {
-    const bool changed = width_twips != impl_->width || height_twips != impl_->height;
-    impl_->width = width_twips;
-    impl_->height = height_twips;
-    impl_->Place();
-    if (changed && impl_->shown_once && on_resize) on_resize();
-}
-
-void Window::SetBackColor(Colour c) {
-    impl_->back = c;
-    if (impl_->client) impl_->client->update();
-}
-Colour Window::BackColor() const { return impl_->back; }
-
 void Window::SetIcon(std::string_view picture) {
     const QString name = qt::ToQString(picture);
     // Not QIcon(file name): that asks every image plug-in whether the file is theirs.
@@ -185,8 +161,7 @@ void Window::SetCaption(std::string_view text) {
 }
 
 void Window::Show() {
-    const bool first = !impl_->shown_once;
-    impl_->shown_once = true;
+    const bool first = impl_->FirstShow();
     impl_->Create();
     if (impl_->form->windowState() & Qt::WindowMinimized)
         impl_->form->setWindowState(impl_->form->windowState() & ~Qt::WindowMinimized);
@@ -215,32 +190,4 @@ void Window::SetMousePointer(PointerShape shape) {
     else
         impl_->form->unsetCursor();
 }
-PointerShape Window::MousePointer() const { return impl_->pointer; }
-
-void Window::SetFont(const Font& f) { impl_->font = f; }
-const Font& Window::GetFont() const { return impl_->font; }
-void Window::SetForeColor(Colour c) { impl_->fore = c; }
-Colour Window::ForeColor() const { return impl_->fore; }
-
-void Window::Print(std::string_view line) {
-    impl_->printed.push_back({std::string(line), impl_->font, impl_->fore, impl_->current_y});
-    impl_->current_y += QFontMetrics(qt::ToQFont(impl_->font)).height();
-    if (impl_->client) impl_->client->update();
-}
-
-void Window::Cls() {
-    impl_->printed.clear();
-    impl_->current_y = 0;
-    if (impl_->client) impl_->client->update();
-}
-
-std::vector<std::string> Window::PrintedLines() const {
-    std::vector<std::string> out;
-    out.reserve(impl_->printed.size());
-    for (const auto& l : impl_->printed) out.push_back(l.text);
-    return out;
-}
-
-TwipsPerPixel Window::Factors() const { return impl_->factors; }
-
 }  // namespace tarnvel::platform

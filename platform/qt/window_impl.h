@@ -15,10 +15,11 @@
 
 #include "platform/units.h"
 #include "platform/window.h"
+#include "platform/window_core.h"
 
 namespace tarnvel::platform {
 
-struct Window::Impl {
+struct Window::Impl final : WindowCore {
     // The outer window: frameless, draws the one-pixel frame.
     class FormWidget : public QWidget {
     public:
@@ -61,17 +62,12 @@ struct Window::Impl {
         ~Control() = default;
     };
 
-    struct PrintedLine {
-        std::string text;
-        Font font;
-        Colour colour;
-        int y;  // client pixels
-    };
-
     bool Created() const { return form != nullptr; }
     // Makes the window's widgets and then its controls', bottom to top; nothing once made.
     void Create();
-    void Place();
+    void Place() override;
+    void Repaint() override;
+    int LineHeight(const Font& f) const override;
     // A new control goes on top; it gets its widget at once when the window has its own.
     void Adopt(Control* c);
     void Release(Control* c);
@@ -83,17 +79,7 @@ struct Window::Impl {
     ClientWidget* client = nullptr;    // owned by form
     std::vector<Control*> controls;    // bottom to top
     Control* focus = nullptr;          // the focus asked for before the widgets were made
-    TwipsPerPixel factors;
-    double left = 0, top = 0, width = 0, height = 0;
-    Colour back = 0x00FFFFFF;
-    Font font;
-    Colour fore = 0;
-    std::vector<PrintedLine> printed;
-    int current_y = 0;
-    bool shown_once = false;
-    bool painted_once = false;
     bool top_most = false;
-    PointerShape pointer = PointerShape::Default;
     WindowHandle handle = 0;
     IconHandle icon = 0;
     QIcon icon_picture;

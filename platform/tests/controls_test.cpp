@@ -50,27 +50,6 @@ TEST(Window, ResizeIsRaisedByTheFirstShowAndBySizeChangesOnly) {
     EXPECT_TRUE(w.Visible());
 }
 
-TEST(Window, KeepsTwipsUnrounded) {
-    Window w;
-    w.SetLeft(3930.5f);
-    w.SetTop(-100);
-    EXPECT_DOUBLE_EQ(w.Left(), 3930.5);
-    EXPECT_DOUBLE_EQ(w.Top(), -100);
-}
-
-TEST(Window, PrintedLinesStayUntilCleared) {
-    Window w;
-    w.SetSize(7500, 1845);
-    w.Show();
-    w.Print("one");
-    w.Print("");
-    w.Print("three");
-    Application::ProcessEvents(20);
-    EXPECT_EQ(w.PrintedLines(), (std::vector<std::string>{"one", "", "three"}));
-    w.Cls();
-    EXPECT_TRUE(w.PrintedLines().empty());
-}
-
 TEST(Window, PointerShape) {
     Window w;
     w.SetMousePointer(PointerShape::Hourglass);

@@ -282,10 +282,8 @@ void Window::Impl::FocusOnActivate(HWND child) {
 
 void Window::Impl::Place() {
     if (!hwnd) return;
-    const int x = TwipsToPixels(left, factors.x);
-    const int y = TwipsToPixels(top, factors.y);
-    const int w = std::max(TwipsToPixels(width, factors.x), 2);
-    const int h = std::max(TwipsToPixels(height, factors.y), 2);
+    const PixelBox b = OuterPixels();
+    const int x = b.x, y = b.y, w = b.width, h = b.height;
     if (IsIconic(hwnd)) {
         // A minimised window keeps its place for when it is restored.
         WINDOWPLACEMENT wp{};
@@ -297,6 +295,23 @@ void Window::Impl::Place() {
     }
     SetWindowPos(hwnd, nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
 }
+
+void Window::Impl::Repaint() {
+    if (hwnd) InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+int Window::Impl::LineHeight(const Font& f) const {
+    const ScreenDc dc;
+    HFONT h = win32::MakeFont(f, factors);
+    HGDIOBJ old = SelectObject(dc.get(), h);
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc.get(), &tm);
+    SelectObject(dc.get(), old);
+    DeleteObject(h);
+    return tm.tmHeight;
+}
+
+WindowCore& CoreOf(const Window& w) { return w.impl(); }
 
 Window::Window() : impl_(std::make_unique<Impl>()) {
     impl_->owner = this;
@@ -325,35 +340,6 @@ IconHandle Window::Icon() const { return reinterpret_cast<IconHandle>(impl_->ico
 void Window::Minimize() {
     if (impl_->hwnd) ShowWindow(impl_->hwnd, SW_MINIMIZE);
 }
-
-double Window::Left() const { return impl_->left; }
-double Window::Top() const { return impl_->top; }
-double Window::Width() const { return impl_->width; }
-double Window::Height() const { return impl_->height; }
-
-void Window::SetLeft(double twips) {
-    impl_->left = twips;
-    impl_->Place();
-}
-
-void Window::SetTop(double twips) {
-    impl_->top = twips;
-    impl_->Place();
-}
-
-void Window::SetSize(double width_twips, double height_twips) {
-    const bool changed = width_twips != impl_->width || height_twips != impl_->height;
-    impl_->width = width_twips;
-    impl_->height = height_twips;
-    impl_->Place();
-    if (changed && impl_->shown_once && on_resize) on_resize();
-}
-
-void Window::SetBackColor(Colour c) {
-    impl_->back = c;
-    if (impl_->hwnd) InvalidateRect(impl_->hwnd, nullptr, FALSE);
-}
-Colour Window::BackColor() const { return impl_->back; }
 
 void Window::SetCaption(std::string_view text) {
     if (impl_->hwnd) SetWindowTextW(impl_->hwnd, win32::Wide(text).c_str());
@@ -386,8 +372,7 @@ void Window::SetIcon(std::string_view picture) {
 
 void Window::Show() {
     if (!impl_->hwnd) return;
-    const bool first = !impl_->shown_once;
-    impl_->shown_once = true;
+    const bool first = impl_->FirstShow();
     ShowWindow(impl_->hwnd, IsIconic(impl_->hwnd) ? SW_RESTORE : SW_SHOW);
     if (first && on_resize) on_resize();
 }
@@ -411,39 +396,4 @@ void Window::SetMousePointer(PointerShape shape) {
     if (impl_->hwnd && GetCursorPos(&p) && WindowFromPoint(p) == impl_->hwnd)
         SetCursor(LoadCursorW(nullptr, shape == PointerShape::Hourglass ? IDC_WAIT : IDC_ARROW));
 }
-PointerShape Window::MousePointer() const { return impl_->pointer; }
-
-void Window::SetFont(const Font& f) { impl_->font = f; }
-const Font& Window::GetFont() const { return impl_->font; }
-void Window::SetForeColor(Colour c) { impl_->fore = c; }
-Colour Window::ForeColor() const { return impl_->fore; }
-
-void Window::Print(std::string_view line) {
-    impl_->printed.push_back({std::string(line), impl_->font, impl_->fore, impl_->current_y});
-    const ScreenDc dc;
-    HFONT f = win32::MakeFont(impl_->font, impl_->factors);
-    HGDIOBJ old = SelectObject(dc.get(), f);
-    TEXTMETRICW tm{};
-    GetTextMetricsW(dc.get(), &tm);
-    SelectObject(dc.get(), old);
-    DeleteObject(f);
-    impl_->current_y += tm.tmHeight;
-    if (impl_->hwnd) InvalidateRect(impl_->hwnd, nullptr, FALSE);
-}
-
-void Window::Cls() {
-    impl_->printed.clear();
-    impl_->current_y = 0;
-    if (impl_->hwnd) InvalidateRect(impl_->hwnd, nullptr, FALSE);
-}
-
-std::vector<std::string> Window::PrintedLines() const {
-    std::vector<std::string> out;
-    out.reserve(impl_->printed.size());
-    for (const auto& l : impl_->printed) out.push_back(l.text);
-    return out;
-}
-
-TwipsPerPixel Window::Factors() const { return impl_->factors; }
-
 }  // namespace tarnvel::platform

@@ -13,6 +13,7 @@
 
 #include "platform/units.h"
 #include "platform/window.h"
+#include "platform/window_core.h"
 
 namespace tarnvel::platform {
 
@@ -42,18 +43,13 @@ void RegisterWindowClass();
 
 }  // namespace win32
 
-struct Window::Impl {
-    struct PrintedLine {
-        std::string text;
-        Font font;
-        Colour colour;
-        int y;  // client pixels
-    };
-
+struct Window::Impl final : WindowCore {
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
 
-    void Place();
+    void Place() override;
+    void Repaint() override;
+    int LineHeight(const Font& f) const override;
     void Paint(HDC dc, const RECT& client) const;
     void Pointer(UINT msg, LPARAM lp);
     // Redraws the part of the client area under `r` (client pixels).
@@ -71,17 +67,7 @@ struct Window::Impl {
 
     Window* owner = nullptr;
     HWND hwnd = nullptr;
-    TwipsPerPixel factors;
-    double left = 0, top = 0, width = 0, height = 0;
-    Colour back = 0x00FFFFFF;
-    Font font;
-    Colour fore = 0;
-    std::vector<PrintedLine> printed;
-    int current_y = 0;
-    bool shown_once = false;
-    bool painted_once = false;
     WindowState last_state = WindowState::Normal;
-    PointerShape pointer = PointerShape::Default;
     HICON icon_big = nullptr, icon_small = nullptr;
     bool own_icons = false;  // made from a picture, not the shared ICON resource
     std::vector<win32::Child*> children;
