@@ -17,7 +17,7 @@
 #include "platform/qt/convert.h"
 #include "platform/qt/desktop_names.h"
 #include "platform/qt/notify_icon.h"
-#include "platform/qt/system_world.h"
+#include "platform/system_world.h"
 #include "platform/system_date_watch.h"
 #include "platform/qt/window_messages.h"
 
@@ -63,7 +63,7 @@ std::string env(const char* name) {
 
 struct Application::Impl {
     std::unique_ptr<QApplication> app;
-    std::unique_ptr<qt::SystemWorld> system;
+    std::unique_ptr<SystemWorld> system;
     std::unique_ptr<World> world;
     std::unique_ptr<qt::QtNotifyIcon> notify;
     qt::QtWindowMessages messages;
@@ -111,7 +111,7 @@ std::unique_ptr<Application> Application::Start(int& argc, char** argv, std::str
     // the command line refuses, would add nothing.
     QObject::connect(qApp, &QGuiApplication::saveStateRequest,
                      [](QSessionManager& session) { session.setRestartHint(QSessionManager::RestartNever); });
-    a->impl_->system = std::make_unique<qt::SystemWorld>();
+    a->impl_->system = std::make_unique<SystemWorld>();
     a->impl_->world = std::make_unique<World>(a->impl_->system->world());
     a->impl_->notify = std::make_unique<qt::QtNotifyIcon>();
     a->impl_->date_watch = MakeSystemDateWatch();

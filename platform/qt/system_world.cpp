@@ -1,4 +1,4 @@
-#include "platform/qt/system_world.h"
+#include "platform/system_world.h"
 
 #include <QCursor>
 #include <QDate>
@@ -17,7 +17,22 @@
 
 #include "platform/qt/convert.h"
 
-namespace tarnvel::platform::qt {
+namespace tarnvel::platform {
+
+using qt::ScreenFactors;
+using qt::ToQString;
+
+// The names of the locale last asked, so that the tick formats without building them anew;
+// and when the zone's rules are next read again (steady clock, nanoseconds).
+struct SystemClock::Cache {
+    QLocale locale;
+    std::array<std::string, 12> month;
+    long long next_zone_read = 0;
+    void Fill(const QLocale& l) {
+        locale = l;
+        for (int m = 1; m <= 12; ++m) month[static_cast<std::size_t>(m - 1)] = l.monthName(m, QLocale::LongFormat).toStdString();
+    }
+};
 
 // The pointer watches ask for the date ten times a second. QDate::currentDate() reads the
 // zone's rules again each time (a stat of /etc/localtime, the one system call of an idle
@@ -27,9 +42,9 @@ Date SystemClock::Today() const {
     const long long now =
         std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
             .count();
-    if (now >= next_zone_read_) {
+    if (now >= cache_->next_zone_read) {
         tzset();
-        next_zone_read_ = now + std::chrono::nanoseconds(std::chrono::minutes(1)).count();
+        cache_->next_zone_read = now + std::chrono::nanoseconds(std::chrono::minutes(1)).count();
     }
     const std::time_t t = std::time(nullptr);
     std::tm local{};
@@ -40,23 +55,14 @@ Date SystemClock::Today() const {
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
-struct SystemClock::Names {
-    QLocale locale;
-    std::array<std::string, 12> month;
-    void Fill(const QLocale& l) {
-        locale = l;
-        for (int m = 1; m <= 12; ++m) month[static_cast<std::size_t>(m - 1)] = l.monthName(m, QLocale::LongFormat).toStdString();
-    }
-};
-
-SystemClock::SystemClock() : names_(std::make_unique<Names>()) { names_->Fill(QLocale()); }
+SystemClock::SystemClock() : cache_(std::make_unique<Cache>()) { cache_->Fill(QLocale()); }
 SystemClock::~SystemClock() = default;
 
 std::string SystemClock::LongMonthName(int month) const {
     if (month < 1 || month > 12) return {};
     const QLocale now;
-    if (now != names_->locale) names_->Fill(now);
-    return names_->month[static_cast<std::size_t>(month - 1)];
+    if (now != cache_->locale) cache_->Fill(now);
+    return cache_->month[static_cast<std::size_t>(month - 1)];
 }
 
 std::optional<PixelPoint> SystemPointer::Position() const {
@@ -94,4 +100,4 @@ bool SystemFonts::Installed(std::string_view family) const {
     return QFontDatabase::families().contains(ToQString(family), Qt::CaseInsensitive);
 }
 
-}  // namespace tarnvel::platform::qt
+}  // namespace tarnvel::platform

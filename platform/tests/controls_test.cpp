@@ -20,10 +20,10 @@
 #include "platform/picture.h"
 #ifndef _WIN32
 #include "platform/qt/convert.h"
-#include "platform/qt/system_world.h"
 #include "platform/qt/window_impl.h"
 #endif
 #include "platform/rich_text_box.h"
+#include "platform/system_world.h"
 #include "platform/timer.h"
 #include "platform/window.h"
 #include "platform/window_stacking.h"
@@ -227,7 +227,7 @@ TEST(SystemClock, TodayIsTheLocalDateInZonesAheadOfAndBehindUtc) {
     // zone would be wrong in one of them.
     for (const char* zone : {"UTC0", "<+14>-14", "<-12>12"}) {
         setenv("TZ", zone, 1);
-        const qt::SystemClock clock;  // reads the zone's rules at its first call
+        const SystemClock clock;  // reads the zone's rules at its first call
         const Date d = clock.Today();
         const QDate q = QDate::currentDate();
         EXPECT_EQ(d, (Date{q.year(), q.month(), q.day()})) << zone;

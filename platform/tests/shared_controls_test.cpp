@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/fake/null_natives.h"
+#include "platform/menu_impl.h"
 
 namespace tarnvel::platform {
 namespace {
@@ -186,6 +189,28 @@ TEST(SharedPicture, AccessibleNameFallsBackToTheToolTip) {
     EXPECT_EQ(p.d.AccessibleName(), "Close");
     p.d.Set(p.d.state.accessible, Accessible{AccessibleRole::Button, "Close the reader"}, Change::ScreenReader);
     EXPECT_EQ(p.d.AccessibleName(), "Close the reader");
+}
+
+// The order a backend builds its menu in: dividers where they were added, even at the ends.
+TEST(SharedMenu, WalksItemsAndDividersInTheOrderAdded) {
+    const struct {
+        std::vector<std::string> items;
+        std::vector<int> separators;
+        std::string built;
+    } cases[] = {
+        {{"Open", "E&xit"}, {1}, "0Open|1E&xit"},
+        {{"a", "b"}, {0, 2, 2}, "|0a1b||"},
+        {{}, {0}, "|"},
+        {{"a"}, {}, "0a"},
+    };
+    for (const auto& c : cases) {
+        Menu::Impl m;
+        m.captions = c.items;
+        m.separators = c.separators;
+        std::string built;
+        m.Walk([&](int i, const std::string& caption) { built += std::to_string(i) + caption; }, [&] { built += "|"; });
+        EXPECT_EQ(built, c.built);
+    }
 }
 
 }  // namespace

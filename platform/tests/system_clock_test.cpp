@@ -6,9 +6,9 @@
 
 #include <QLocale>
 
-#include "platform/qt/system_world.h"
+#include "platform/system_world.h"
 
-namespace tarnvel::platform::qt {
+namespace tarnvel::platform {
 namespace {
 
 TEST(SystemClock, MonthNamesFollowTheLocale) {
@@ -24,5 +24,5 @@ TEST(SystemClock, MonthNamesFollowTheLocale) {
 }
 
 }  // namespace
-}  // namespace tarnvel::platform::qt
+}  // namespace tarnvel::platform
 #endif

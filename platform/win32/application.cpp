@@ -9,7 +9,7 @@
 #include "platform/win32/convert.h"
 #include "platform/win32/pictures.h"
 #include "platform/win32/services.h"
-#include "platform/win32/system_world.h"
+#include "platform/system_world.h"
 #include "platform/win32/window_impl.h"
 
 namespace tarnvel::platform {
@@ -46,7 +46,7 @@ bool Pump() {
 }  // namespace
 
 struct Application::Impl {
-    win32::SystemWorld system;
+    SystemWorld system;
     std::unique_ptr<World> world;
     std::unique_ptr<NotifyIcon> notify;
     std::unique_ptr<WindowMessages> messages;

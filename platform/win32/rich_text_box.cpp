@@ -14,7 +14,7 @@
 #include "platform/shown_document.h"
 #include "platform/win32/keys.h"
 #include "platform/win32/convert.h"
-#include "platform/win32/system_world.h"
+#include "platform/system_world.h"
 #include "platform/win32/window_impl.h"
 
 namespace tarnvel::platform {
@@ -134,7 +134,7 @@ struct RichTextBox::Impl final : win32::Child, RichTextState {
     void Render() override {
         converted = false;
         if (!hwnd) return;
-        const win32::SystemFonts fonts;
+        const SystemFonts fonts;
         const ShownDocument shown = ShowDocument(
             doc, [&fonts](std::string_view family) { return fonts.Installed(family); }, UnicodeGurmukhiFace(fonts));
         converted = shown.converted;

@@ -1,3 +1,4 @@
+#include "platform/system_world.h"
 #include "platform/win32/system_world.h"
 
 #include <windows.h>
@@ -5,7 +6,16 @@
 
 #include "platform/win32/convert.h"
 
-namespace tarnvel::platform::win32 {
+namespace tarnvel::platform {
+
+using win32::Narrow;
+using win32::ScreenFactors;
+using win32::Wide;
+
+// The user's locale is asked at each call; nothing is kept.
+struct SystemClock::Cache {};
+SystemClock::SystemClock() = default;
+SystemClock::~SystemClock() = default;
 
 Date SystemClock::Today() const {
     SYSTEMTIME t;
@@ -48,7 +58,7 @@ PixelSize SystemScreen::Size() const { return {GetSystemMetrics(SM_CXSCREEN), Ge
 
 TwipsPerPixel SystemScreen::Factors() const { return ScreenFactors(); }
 
-std::wstring QuoteArgument(const std::wstring& argument) {
+std::wstring win32::QuoteArgument(const std::wstring& argument) {
     if (!argument.empty() && argument.find_first_of(L" \t\n\v\"") == std::wstring::npos) return argument;
     // The rules every program's start-up code reads a command line with: backslashes count only
     // in front of a quote.
@@ -72,7 +82,7 @@ bool SystemLauncher::StartProgram(const std::string& program, const std::string&
     const std::wstring path = Wide(program);
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
-    std::wstring command = QuoteArgument(path) + L" " + QuoteArgument(Wide(argument));
+    std::wstring command = win32::QuoteArgument(path) + L" " + win32::QuoteArgument(Wide(argument));
     STARTUPINFOW si{};
     si.cb = sizeof si;
     si.dwFlags = STARTF_USESHOWWINDOW;
@@ -109,4 +119,4 @@ bool SystemFonts::Installed(std::string_view family) const {
     return search.found;
 }
 
-}  // namespace tarnvel::platform::win32
+}  // namespace tarnvel::platform

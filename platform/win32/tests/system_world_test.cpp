@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include "platform/win32/convert.h"
+#include "platform/system_world.h"
 #include "platform/win32/system_world.h"
 
 namespace tarnvel::platform::win32 {

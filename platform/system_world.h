@@ -1,26 +1,25 @@
 #pragma once
-// The real outside world on Qt.
+// The real outside world, declared once; platform/qt and platform/win32 each implement it
+// with their own system calls.
 
 #include <memory>
 
 #include "platform/world.h"
 
-namespace tarnvel::platform::qt {
+namespace tarnvel::platform {
 
 class SystemClock final : public Clock {
 public:
     SystemClock();
     ~SystemClock() override;
     Date Today() const override;
+    // The locale in force at the call: a change of the user's locale is seen at the next call.
     std::string LongMonthName(int month) const override;
 
 private:
-    // The names of the locale last asked, so that the watch's tick formats without
-    // building them anew; a change of the locale is seen at the next call.
-    struct Names;
-    std::unique_ptr<Names> names_;
-    // When the zone's rules are next read again (steady clock, nanoseconds).
-    mutable long long next_zone_read_ = 0;
+    // What a backend keeps between calls, so that the watch's tick asks the system little.
+    struct Cache;
+    std::unique_ptr<Cache> cache_;
 };
 
 class SystemPointer final : public Pointer {
@@ -60,4 +59,4 @@ struct SystemWorld {
     World world() { return World{clock, pointer, screen, launcher, message_box, fonts}; }
 };
 
-}  // namespace tarnvel::platform::qt
+}  // namespace tarnvel::platform
