@@ -50,4 +50,33 @@ std::int64_t RichTextBox::SelStart() const { return State().sel_start; }
 std::int64_t RichTextBox::SelLength() const { return State().sel_length; }
 richtext::Document RichTextBox::SelDocument() const { return State().doc.selection(State().sel_start, State().sel_length); }
 
+void RichTextBox::Move(double left, double top, double width, double height) {
+    State().box = {left, top, width, height};
+    State().Place();
+}
+double RichTextBox::Left() const { return State().box.left; }
+double RichTextBox::Top() const { return State().box.top; }
+double RichTextBox::Width() const { return State().box.width; }
+double RichTextBox::Height() const { return State().box.height; }
+
+void RichTextBox::SetVisible(bool v) {
+    State().visible = v;
+    State().ShowVisible();
+}
+bool RichTextBox::Visible() const { return State().visible; }
+
+void RichTextBox::SetBackColor(Colour c) {
+    State().back = c;
+    State().ShowBackColor();
+}
+Colour RichTextBox::BackColor() const { return State().back; }
+
+// The text itself is read through the view; the name is only what is set.
+void RichTextBox::SetAccessible(AccessibleRole role, std::string_view name) {
+    State().accessible = {role, std::string(name)};
+    State().ShowAccessible();
+}
+AccessibleRole RichTextBox::Role() const { return State().accessible.role; }
+std::string RichTextBox::AccessibleName() const { return State().accessible.name; }
+
 }  // namespace tarnvel::platform

@@ -99,20 +99,22 @@ struct RichTextBox::Impl final : Window::Impl::Control, RichTextState {
     RichTextBox* owner = nullptr;
     Window* parent = nullptr;     // null once the window is gone
     QPointer<RichTextWidget> w;   // null until the window is first shown
-    double left = 0, top = 0, width = 0, height = 0;
-    bool visible = true;
-    Colour back = 0x00FFFFFF;
-    Accessible accessible;
     // Whether the view shows converted Gurmukhi; known once the document has been laid
     // into a view (the widget's, or a passing one while there is no widget).
     mutable bool converted = false;
     mutable bool rendered = false;
 
-    void Place() {
+    void Place() override {
         if (!w) return;
-        const TwipsPerPixel f = parent->Factors();
-        w->setGeometry(TwipsToPixels(left, f.x), TwipsToPixels(top, f.y), TwipsToPixels(width, f.x),
-                       TwipsToPixels(height, f.y));
+        const PixelBox b = ToPixels(box, parent->Factors());
+        w->setGeometry(b.x, b.y, b.width, b.height);
+    }
+    void ShowVisible() override {
+        if (visible && parent) parent->impl().Raise(this);
+        if (w) {
+            w->setVisible(visible);
+            if (visible) w->raise();
+        }
     }
 
     QTextCharFormat CharFormat(const richtext::CharFormat& c, bool& legacy) const {
@@ -199,13 +201,13 @@ struct RichTextBox::Impl final : Window::Impl::Control, RichTextState {
         w->verticalScrollBar()->setValue(0);
     }
 
-    void ApplyAccessible() {
+    void ShowAccessible() override {
         if (!w) return;
         if (accessible.role == AccessibleRole::Document) qt::MarkAsDocument(w);
         w->setAccessibleName(qt::ToQString(accessible.name));
     }
 
-    void ApplyBackColor() {
+    void ShowBackColor() override {
         if (!w) return;
         QPalette p = w->palette();
         p.setColor(QPalette::Base, qt::ToQColor(back));
@@ -214,8 +216,8 @@ struct RichTextBox::Impl final : Window::Impl::Control, RichTextState {
 
     void CreateWidget(QWidget* client) override {
         w = new RichTextWidget(owner, client);
-        ApplyAccessible();
-        ApplyBackColor();
+        ShowAccessible();
+        ShowBackColor();
         Place();
         Render();
         w->setVisible(visible);
@@ -240,34 +242,6 @@ RichTextBox::~RichTextBox() {
 
 RichTextState& RichTextBox::State() const { return *impl_; }
 
-void RichTextBox::Move(double left, double top, double width, double height) {
-    impl_->left = left;
-    impl_->top = top;
-    impl_->width = width;
-    impl_->height = height;
-    impl_->Place();
-}
-double RichTextBox::Left() const { return impl_->left; }
-double RichTextBox::Top() const { return impl_->top; }
-double RichTextBox::Width() const { return impl_->width; }
-double RichTextBox::Height() const { return impl_->height; }
-
-void RichTextBox::SetVisible(bool v) {
-    impl_->visible = v;
-    if (v && impl_->parent) impl_->parent->impl().Raise(impl_.get());
-    if (impl_->w) {
-        impl_->w->setVisible(v);
-        if (v) impl_->w->raise();
-    }
-}
-bool RichTextBox::Visible() const { return impl_->visible; }
-
-void RichTextBox::SetBackColor(Colour c) {
-    impl_->back = c;
-    impl_->ApplyBackColor();
-}
-Colour RichTextBox::BackColor() const { return impl_->back; }
-
 void RichTextBox::SetFocus() {
     if (impl_->w)
         impl_->w->setFocus(Qt::MouseFocusReason);
@@ -290,12 +264,5 @@ std::string RichTextBox::ShownText() const {
     s.replace(QChar::LineSeparator, QChar('\n'));
     return s.toStdString();
 }
-
-void RichTextBox::SetAccessible(AccessibleRole role, std::string_view name) {
-    impl_->accessible = {role, std::string(name)};
-    impl_->ApplyAccessible();
-}
-AccessibleRole RichTextBox::Role() const { return impl_->accessible.role; }
-std::string RichTextBox::AccessibleName() const { return impl_->accessible.name; }
 
 }  // namespace tarnvel::platform

@@ -71,11 +71,7 @@ struct RichTextBox::Impl final : win32::Child, RichTextState {
     HWND hwnd = nullptr;
     WNDPROC previous = nullptr;
     TwipsPerPixel factors;
-    double left = 0, top = 0, width = 0, height = 0;
-    bool visible = true;
-    Colour back = 0x00FFFFFF;
     bool converted = false;
-    Accessible accessible;
 
     ~Impl() override {
         if (hwnd) DestroyWindow(hwnd);
@@ -124,11 +120,22 @@ struct RichTextBox::Impl final : win32::Child, RichTextState {
             SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Impl::Proc)));
     }
 
-    void Place() {
+    void Place() override {
         if (!hwnd) return;
-        const RECT r = win32::PixelRect(left, top, width, height, factors);
+        const RECT r = win32::PixelRect(box, factors);
         SetWindowPos(hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    void ShowVisible() override {
+        if (!hwnd) return;
+        ShowWindow(hwnd, visible ? SW_SHOWNA : SW_HIDE);
+        if (visible) SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    void ShowBackColor() override {
+        if (hwnd) SendMessageW(hwnd, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(back));
+    }
+    // A child window: screen readers name it by the window; the role stays the control's own
+    // (a read-only rich edit).
+    void ShowAccessible() override {}
 
     // Rebuilds the view: what is shown of the document, as rich text the control reads in.
     void Render() override {
@@ -159,38 +166,12 @@ RichTextBox::RichTextBox(Window& parent) : impl_(std::make_unique<Impl>()) {
     impl_->factors = parent.Factors();
     impl_->Create(reinterpret_cast<HWND>(parent.Handle()));
     parent.impl().Add(impl_.get(), false);
-    SetBackColor(impl_->back);
+    impl_->ShowBackColor();
 }
 
 RichTextBox::~RichTextBox() = default;
 
 RichTextState& RichTextBox::State() const { return *impl_; }
-
-void RichTextBox::Move(double left, double top, double width, double height) {
-    impl_->left = left;
-    impl_->top = top;
-    impl_->width = width;
-    impl_->height = height;
-    impl_->Place();
-}
-double RichTextBox::Left() const { return impl_->left; }
-double RichTextBox::Top() const { return impl_->top; }
-double RichTextBox::Width() const { return impl_->width; }
-double RichTextBox::Height() const { return impl_->height; }
-
-void RichTextBox::SetVisible(bool v) {
-    impl_->visible = v;
-    if (!impl_->hwnd) return;
-    ShowWindow(impl_->hwnd, v ? SW_SHOWNA : SW_HIDE);
-    if (v) SetWindowPos(impl_->hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-bool RichTextBox::Visible() const { return impl_->visible; }
-
-void RichTextBox::SetBackColor(Colour c) {
-    impl_->back = c;
-    if (impl_->hwnd) SendMessageW(impl_->hwnd, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(c));
-}
-Colour RichTextBox::BackColor() const { return impl_->back; }
 
 void RichTextBox::SetFocus() {
     if (impl_->hwnd && impl_->parent) impl_->parent->impl().FocusOnActivate(impl_->hwnd);
@@ -243,13 +224,5 @@ std::string RichTextBox::ShownText() const {
     }
     return richtext::to_utf8(shown);
 }
-
-// A lightweight-free child window: screen readers name it by the window; the role stays
-// the control's own (a read-only rich edit).
-void RichTextBox::SetAccessible(AccessibleRole role, std::string_view name) {
-    impl_->accessible = {role, std::string(name)};
-}
-AccessibleRole RichTextBox::Role() const { return impl_->accessible.role; }
-std::string RichTextBox::AccessibleName() const { return impl_->accessible.name; }
 
 }  // namespace tarnvel::platform
