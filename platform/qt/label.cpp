@@ -3,13 +3,13 @@
 
 #include <QFontMetrics>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QPointer>
 
 #include "platform/label_impl.h"
 #include "platform/qt/accessible.h"
+#include "platform/qt/control_widget.h"
 #include "platform/qt/convert.h"
 #include "platform/qt/window_impl.h"
 
@@ -17,21 +17,13 @@ namespace tarnvel::platform {
 
 namespace {
 
-class LabelWidget : public QLabel, public qt::AccessibleSource {
+class LabelWidget : public qt::ControlWidget<QLabel, Label> {
 public:
-    LabelWidget(Label* l, QWidget* parent) : QLabel(parent), owner(l) {
+    LabelWidget(Label* l, QWidget* parent) : ControlWidget(l, parent) {
         setTextFormat(Qt::PlainText);
-        setMouseTracking(true);
         setWordWrap(false);
     }
-    Label* owner;
     bool marked = false;
-
-    AccessibleRole Role() const override { return owner->Role(); }
-    QString Name() const override { return qt::ToQString(owner->AccessibleName()); }
-    void Press() override {
-        if (owner->on_activate) owner->on_activate();
-    }
 
 protected:
     void paintEvent(QPaintEvent* e) override {
@@ -40,18 +32,11 @@ protected:
         QPainter p(this);
         qt::DrawFocusMark(p, this);
     }
-    void mousePressEvent(QMouseEvent* e) override { qt::DeliverButton(owner->mouse.down, e); }
-    void mouseReleaseEvent(QMouseEvent* e) override { qt::DeliverButton(owner->mouse.up, e); }
-    void mouseMoveEvent(QMouseEvent* e) override { qt::DeliverMove(owner->mouse.move, e); }
 };
 
-class QtLabel final : public LabelNative, public Window::Impl::Control {
+class QtLabel final : public LabelNative, public qt::WidgetControl<LabelWidget> {
 public:
-    QtLabel(Label& owner, Label::Impl& label, Window& parent) : owner_(owner), label_(label), parent_(&parent) {}
-    ~QtLabel() override {
-        if (w_) delete w_.data();
-        if (parent_) parent_->impl().Release(this);
-    }
+    QtLabel(Label& owner, Label::Impl& label, Window& parent) : WidgetControl(parent), owner_(owner), label_(label) {}
 
     PixelSize Measure(const Font& font, const std::string& caption) const override {
         const QFontMetrics m(qt::ToQFont(font));
@@ -96,13 +81,10 @@ public:
         w_->setAutoFillBackground(!label_.transparent);
         label_.Changed(Change::Box);
     }
-    void Orphan() override { parent_ = nullptr; }
 
 private:
     Label& owner_;
     Label::Impl& label_;
-    Window* parent_;            // null once the window is gone
-    QPointer<LabelWidget> w_;   // null until the window is first shown
 };
 
 }  // namespace

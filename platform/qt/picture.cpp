@@ -1,7 +1,6 @@
 // A picture on Qt: a widget made when the window's widgets are, drawing the decoded picture.
 #include "platform/picture.h"
 
-#include <QMouseEvent>
 #include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
@@ -10,6 +9,7 @@
 
 #include "platform/picture_impl.h"
 #include "platform/qt/accessible.h"
+#include "platform/qt/control_widget.h"
 #include "platform/qt/convert.h"
 #include "platform/qt/window_impl.h"
 
@@ -17,20 +17,11 @@ namespace tarnvel::platform {
 
 namespace {
 
-class PictureWidget : public QWidget, public qt::AccessibleSource {
+class PictureWidget : public qt::ControlWidget<QWidget, Picture> {
 public:
-    PictureWidget(Picture* p, const Picture::Impl& d, QWidget* parent) : QWidget(parent), owner(p), state(d) {
-        setMouseTracking(true);
-    }
-    Picture* owner;
+    PictureWidget(Picture* p, const Picture::Impl& d, QWidget* parent) : ControlWidget(p, parent), state(d) {}
     const Picture::Impl& state;
     QPixmap pixmap;
-
-    AccessibleRole Role() const override { return owner->Role(); }
-    QString Name() const override { return qt::ToQString(owner->AccessibleName()); }
-    void Press() override {
-        if (owner->on_activate) owner->on_activate();
-    }
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -41,22 +32,16 @@ protected:
         }
         if (state.state.marked) qt::DrawFocusMark(p, this);
     }
-    void mousePressEvent(QMouseEvent* e) override { qt::DeliverButton(owner->mouse.down, e); }
-    void mouseReleaseEvent(QMouseEvent* e) override { qt::DeliverButton(owner->mouse.up, e); }
-    void mouseMoveEvent(QMouseEvent* e) override { qt::DeliverMove(owner->mouse.move, e); }
 };
 
 QString AssetPath(std::string_view name) {
     return QStringLiteral(":/assets/") + qt::ToQString(name) + QStringLiteral(".png");
 }
 
-class QtPicture final : public PictureNative, public Window::Impl::Control {
+class QtPicture final : public PictureNative, public qt::WidgetControl<PictureWidget> {
 public:
-    QtPicture(Picture& owner, Picture::Impl& picture, Window& parent) : owner_(owner), picture_(picture), parent_(&parent) {}
-    ~QtPicture() override {
-        if (w_) delete w_.data();
-        if (parent_) parent_->impl().Release(this);
-    }
+    QtPicture(Picture& owner, Picture::Impl& picture, Window& parent)
+        : WidgetControl(parent), owner_(owner), picture_(picture) {}
 
     bool Attached() const override { return parent_ != nullptr; }
     void Attach() override { parent_->impl().Adopt(this); }
@@ -92,7 +77,6 @@ public:
         Place();
         w_->setVisible(picture_.state.visible);
     }
-    void Orphan() override { parent_ = nullptr; }
 
 private:
     void Place() {
@@ -103,8 +87,6 @@ private:
 
     Picture& owner_;
     Picture::Impl& picture_;
-    Window* parent_;             // null once the window is gone
-    QPointer<PictureWidget> w_;  // null until the window is first shown
 };
 
 }  // namespace
