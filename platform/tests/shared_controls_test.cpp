@@ -109,7 +109,7 @@ TEST(SharedLabel, MeasuresOnlyTheTextItEndsWithUntilShown) {
     l.d.Set(l.d.font, Font{"Arial", 12}, Change::Typeface);
     EXPECT_EQ(l.native->measured, 0);
     EXPECT_DOUBLE_EQ(l.d.Box().width, 4 * 12 * 15);
-    EXPECT_DOUBLE_EQ(l.d.Box().width, 4 * 12 * 15);
+    EXPECT_DOUBLE_EQ(l.d.Box().width, 4 * 12 * 15);  // read again: not measured again
     EXPECT_EQ(l.native->measured, 1);
 }
 
@@ -127,14 +127,6 @@ TEST(SharedLabel, ANativePartIsShownTheFittedBoxAndTheOneItReplaced) {
     const int shows = l.native->shows;
     l.d.SetCaption("Poh");  // no change, nothing to redraw
     EXPECT_EQ(l.native->shows, shows);
-}
-
-TEST(SharedLabel, AccessibleNameFallsBackToTheCaption) {
-    TestLabel l;
-    l.d.SetCaption("More Information");
-    EXPECT_EQ(l.d.AccessibleName(), "More Information");
-    l.d.Set(l.d.state.accessible, Accessible{AccessibleRole::Link, "Open the reader"}, Change::ScreenReader);
-    EXPECT_EQ(l.d.AccessibleName(), "Open the reader");
 }
 
 struct TestPicture {
@@ -160,14 +152,6 @@ TEST(SharedPicture, KnowsItsPictureOnlyWhenTheBackendHasIt) {
     EXPECT_EQ(p.d.name, "");
 }
 
-TEST(SharedPicture, MovesAreShownWithTheBoxTheyLeave) {
-    TestPicture p;
-    p.d.Set(p.d.state.box, TwipsBox{15, 30, 180, 180}, Change::Box);
-    p.d.Set(p.d.state.box, TwipsBox{7.5, 30, 22.5, 180}, Change::Box);
-    EXPECT_EQ(p.native->redrawn_old, (PixelBox{1, 2, 12, 12}));
-    EXPECT_EQ(p.native->shown, (PixelBox{0, 2, 2, 12}));  // halves to even
-}
-
 TEST(SharedPicture, IsPlacedAtItsNaturalSizeUnlessStretched) {
     const PixelBox box{4, 5, 30, 20};
     const struct {
@@ -183,11 +167,18 @@ TEST(SharedPicture, IsPlacedAtItsNaturalSizeUnlessStretched) {
     for (const auto& c : cases) EXPECT_EQ(Placement(box, c.picture, c.stretch), c.drawn) << c.picture.width;
 }
 
-TEST(SharedPicture, AccessibleNameFallsBackToTheToolTip) {
+// A screen reader hears what the control shows (a label's caption, a picture's tooltip)
+// until a name of its own is set.
+TEST(SharedControls, AccessibleNameFallsBackToWhatTheControlShows) {
+    TestLabel l;
     TestPicture p;
+    l.d.SetCaption("More Information");
     p.d.Set(p.d.state.tooltip, std::string("Close"), Change::Tip);
+    EXPECT_EQ(l.d.AccessibleName(), "More Information");
     EXPECT_EQ(p.d.AccessibleName(), "Close");
+    l.d.Set(l.d.state.accessible, Accessible{AccessibleRole::Link, "Open the reader"}, Change::ScreenReader);
     p.d.Set(p.d.state.accessible, Accessible{AccessibleRole::Button, "Close the reader"}, Change::ScreenReader);
+    EXPECT_EQ(l.d.AccessibleName(), "Open the reader");
     EXPECT_EQ(p.d.AccessibleName(), "Close the reader");
 }
 

@@ -28,16 +28,6 @@ TEST(SharedWindow, IsPlacedInWholePixelsNeverSmallerThanItsFrame) {
     }
 }
 
-TEST(SharedWindow, ResizeIsDueOnlyForAChangedSizeOfAWindowShownBefore) {
-    NullWindow w;
-    EXPECT_FALSE(w.Resize(7500, 1845));  // not shown yet
-    EXPECT_TRUE(w.FirstShow());
-    EXPECT_FALSE(w.FirstShow());
-    EXPECT_FALSE(w.Resize(7500, 1845));
-    EXPECT_TRUE(w.Resize(6000, 1845));
-    EXPECT_TRUE(w.Resize(6000, 1846));
-}
-
 TEST(SharedWindow, PrintedLinesGoDownALineOfTheirOwnFontUntilCleared) {
     NullWindow w;
     w.font.size = 10;
