@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "platform/control_state.h"
 #include "platform/label.h"
@@ -56,7 +57,7 @@ struct Label::Impl {
     bool transparent = true;
     bool autosize = false;
     Anchor anchor = Anchor::Left;
-    // Last, so that it goes first: a native part being destroyed may still read the state.
+    // After the state it reads, so that it is destroyed first: a widget going may still ask.
     std::unique_ptr<LabelNative> native;
 
 private:

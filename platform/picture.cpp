@@ -9,7 +9,7 @@ bool Picture::Impl::SetPicture(std::string_view picture) {
     size = native->Load(std::string(picture));
     const bool found = size.width > 0 && size.height > 0;
     name = found ? std::string(picture) : std::string();
-    if (!found) size = {};
+    if (!found) size = {};  // a backend may know one extent of a picture it cannot read
     native->Show(*this, Change::Image, state.box);
     return found;
 }

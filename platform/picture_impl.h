@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "platform/control_state.h"
 #include "platform/picture.h"
@@ -38,7 +39,7 @@ struct Picture::Impl {
     std::string name;  // empty: no picture
     PixelSize size;
     bool stretch = false;
-    // Last, so that it goes first: a native part being destroyed may still read the state.
+    // After the state it reads, so that it is destroyed first: a widget going may still ask.
     std::unique_ptr<PictureNative> native;
 };
 
