@@ -29,7 +29,6 @@ public:
     void Show(const Label::Impl& label, Change, const TwipsBox& old) override {
         shown = ToPixels(label.state.box, label.factors);
         redrawn_old = ToPixels(old, label.factors);
-        shown_caption = label.caption;
         ++shows;
     }
     void Attach() override {}
@@ -38,7 +37,6 @@ public:
     mutable int measured = 0;
     int shows = 0;
     PixelBox shown, redrawn_old;  // the box last shown, and the one it replaced
-    std::string shown_caption;
 };
 
 class NullPicture final : public PictureNative {

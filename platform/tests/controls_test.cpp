@@ -50,14 +50,6 @@ TEST(Window, ResizeIsRaisedByTheFirstShowAndBySizeChangesOnly) {
     EXPECT_TRUE(w.Visible());
 }
 
-TEST(Window, PointerShape) {
-    Window w;
-    w.SetMousePointer(PointerShape::Hourglass);
-    EXPECT_EQ(w.MousePointer(), PointerShape::Hourglass);
-    w.SetMousePointer(PointerShape::Default);
-    EXPECT_EQ(w.MousePointer(), PointerShape::Default);
-}
-
 // The arithmetic is the shared half's (shared_controls_test.cpp); this is the toolkit's measure.
 TEST(Label, SizesToTheToolkitsMeasureOfItsText) {
     Window w;

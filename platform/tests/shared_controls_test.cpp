@@ -120,7 +120,6 @@ TEST(SharedLabel, ANativePartIsShownTheFittedBoxAndTheOneItReplaced) {
     l.d.SetAutoSize(true, Anchor::Right);
     l.d.SetCaption("Chet");
     EXPECT_EQ(l.native->shown, (PixelBox{70, 20, 40, 20}));
-    EXPECT_EQ(l.native->shown_caption, "Chet");
     l.d.SetCaption("Poh");
     EXPECT_EQ(l.native->redrawn_old, (PixelBox{70, 20, 40, 20}));
     EXPECT_EQ(l.native->shown, (PixelBox{80, 20, 30, 20}));
@@ -165,21 +164,6 @@ TEST(SharedPicture, IsPlacedAtItsNaturalSizeUnlessStretched) {
         {{60, 40}, true, box},
     };
     for (const auto& c : cases) EXPECT_EQ(Placement(box, c.picture, c.stretch), c.drawn) << c.picture.width;
-}
-
-// A screen reader hears what the control shows (a label's caption, a picture's tooltip)
-// until a name of its own is set.
-TEST(SharedControls, AccessibleNameFallsBackToWhatTheControlShows) {
-    TestLabel l;
-    TestPicture p;
-    l.d.SetCaption("More Information");
-    p.d.Set(p.d.state.tooltip, std::string("Close"), Change::Tip);
-    EXPECT_EQ(l.d.AccessibleName(), "More Information");
-    EXPECT_EQ(p.d.AccessibleName(), "Close");
-    l.d.Set(l.d.state.accessible, Accessible{AccessibleRole::Link, "Open the reader"}, Change::ScreenReader);
-    p.d.Set(p.d.state.accessible, Accessible{AccessibleRole::Button, "Close the reader"}, Change::ScreenReader);
-    EXPECT_EQ(l.d.AccessibleName(), "Open the reader");
-    EXPECT_EQ(p.d.AccessibleName(), "Close the reader");
 }
 
 // The order a backend builds its menu in: dividers where they were added, even at the ends.
