@@ -101,17 +101,6 @@ TEST_F(StripTest, PointerLeaveTestRoundsHalfPixelsToEven) {
     }
 }
 
-TEST_F(StripTest, WatchTickWithoutPointerPositionChangesNothing) {
-    Start({2026, 12, 6});
-    Tick();
-    form->PointerMovedOver(HoverMore);
-    world.pointer.position.reset();
-    Tick(3);
-    EXPECT_EQ(form->MouseOnObj, HoverMore);
-    EXPECT_EQ(c().Label4.ForeColor(), ColourSaffron);
-    EXPECT_TRUE(c().Label4.GetFont().italic);
-}
-
 TEST_F(StripTest, TheIdleWatchDoesNotAskForThePointer) {
     Start({2026, 12, 6});
     Tick();
