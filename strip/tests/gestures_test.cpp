@@ -54,12 +54,18 @@ TEST_F(DragTest, TheWindowFollowsThePointerFromTheSecondTick) {
           {std::nullopt, 3930, 3915},
           {std::nullopt, 3930, 3915},
           {PixelPoint{302, 301}, 3960, 3930}}},  // the movement since the last known position
-        {"off the screen", false, {{PixelPoint{300, 300}, 3930, 3915}, {PixelPoint{1, 1}, 3930 - 299 * 15, 3915 - 299 * 15}}},
+        {"off the screen",
+         false,
+         {{PixelPoint{300, 300}, 3930, 3915}, {PixelPoint{1, 1}, 3930 - 299 * 15, 3915 - 299 * 15}}},
     };
     for (const auto& k : cases) {
         SCOPED_TRACE(k.what);
-        const auto press = [&] { k.top_bar ? form->ImageTopBar_MouseDown(MouseButton::Left) : form->Form_MouseDown(MouseButton::Left); };
-        const auto release = [&] { k.top_bar ? form->ImageTopBar_MouseUp(MouseButton::Left) : form->Form_MouseUp(MouseButton::Left); };
+        const auto press = [&] {
+            k.top_bar ? form->ImageTopBar_MouseDown(MouseButton::Left) : form->Form_MouseDown(MouseButton::Left);
+        };
+        const auto release = [&] {
+            k.top_bar ? form->ImageTopBar_MouseUp(MouseButton::Left) : form->Form_MouseUp(MouseButton::Left);
+        };
         w().SetLeft(3930);
         w().SetTop(3915);
         press();
