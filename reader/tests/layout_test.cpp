@@ -54,32 +54,48 @@ protected:
     }
 };
 
-TEST_F(ToggleTest, WidenSpansTheScreenAndNarrowReturnsToTheStrip) {
-    const double top = w().Top(), height = w().Height();
-    form->Image_Strip_DropDown_DblClick();
-    EXPECT_TRUE(form->Reader_Wide);
-    EXPECT_DOUBLE_EQ(w().Left(), 0);
-    EXPECT_DOUBLE_EQ(w().Width(), 19200);
-    EXPECT_DOUBLE_EQ(w().Top(), top);
-    EXPECT_DOUBLE_EQ(w().Height(), height);
-    EXPECT_DOUBLE_EQ(c().Image_Strip_DropDown1.Width(), 19200 - 7500);
-    EXPECT_DOUBLE_EQ(c().ImageBackground1.Width(), 19200 - 7440);
-    EXPECT_TRUE(c().Image_Strip_DropDown1.Stretch());
-    EXPECT_TRUE(c().ImageBackground1.Stretch());
-    EXPECT_DOUBLE_EQ(c().rchParagraph.Width(), 19200);
-    EXPECT_DOUBLE_EQ(c().rchParagraph.Height(), 3150 - 480);
-    EXPECT_DOUBLE_EQ(c().ImageControl0.Left(), 19200 - 360);
-    EXPECT_TRUE(c().ImageControl0.Visible());
-    EXPECT_FALSE(c().ImageControl1.Visible());
-
-    form->Image_Strip_DropDown_DblClick();
-    EXPECT_FALSE(form->Reader_Wide);
-    EXPECT_DOUBLE_EQ(w().Left(), strip.left);
-    EXPECT_DOUBLE_EQ(w().Width(), 7500);
-    EXPECT_DOUBLE_EQ(c().rchParagraph.Width(), 7500);
-    EXPECT_DOUBLE_EQ(c().ImageControl0.Left(), 7140);
-    // Nothing narrows the second pictures again.
-    EXPECT_DOUBLE_EQ(c().Image_Strip_DropDown1.Width(), 19200 - 7500);
+// Each way the reader changes size, from a fresh load under the strip (3930, 5760) on a screen
+// of 19200 x 15360 twips: the window and its stacking, the text area (as wide, and the picture
+// strip's 480 less high), the maximise or restore picture at the right edge, the backgrounds.
+TEST_F(ToggleTest, WidenNarrowMaximiseAndRestore) {
+    enum Act { DoubleClick, Picture };
+    const struct {
+        const char* what;
+        std::vector<Act> acts;
+        bool wide, maximised, backgrounds;
+        double left, top, width, height;
+    } cases[] = {
+        {"widened", {DoubleClick}, true, false, true, 0, 5760, 19200, 3150},
+        {"narrowed again", {DoubleClick, DoubleClick}, false, false, true, 3930, 5760, 7500, 3150},
+        {"maximised above the others", {Picture}, true, true, false, 0, 0, 19200, 15360},
+        {"restored", {Picture, Picture}, false, false, true, 3930, 5760, 7500, 3150},
+        {"narrowed while maximised: top, height and stacking stay", {Picture, DoubleClick}, false, true, false, 3930,
+         0, 7500, 15360},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.what);
+        Start({2026, 12, 6});
+        for (Act a : k.acts) a == DoubleClick ? form->Image_Strip_DropDown_DblClick() : form->ImageControl_Click();
+        EXPECT_EQ(form->Reader_Wide, k.wide);
+        EXPECT_EQ(form->Reader_Maximized, k.maximised);
+        EXPECT_EQ(platform::TopMost(w()), k.maximised);
+        EXPECT_DOUBLE_EQ(w().Left(), k.left);
+        EXPECT_DOUBLE_EQ(w().Top(), k.top);
+        EXPECT_DOUBLE_EQ(w().Width(), k.width);
+        EXPECT_DOUBLE_EQ(w().Height(), k.height);
+        EXPECT_DOUBLE_EQ(c().rchParagraph.Width(), k.width);
+        EXPECT_DOUBLE_EQ(c().rchParagraph.Height(), k.height - 480);
+        EXPECT_DOUBLE_EQ(c().ImageControl0.Left(), k.width - 360);
+        EXPECT_EQ(c().ImageControl0.Visible(), !k.maximised);
+        EXPECT_EQ(c().ImageControl1.Visible(), k.maximised);
+        EXPECT_EQ(c().ImageBackground0.Visible(), k.backgrounds);
+        EXPECT_EQ(c().ImageBackground1.Visible(), k.backgrounds);
+        // The second pictures span the screen from the first change on; nothing narrows them again.
+        EXPECT_DOUBLE_EQ(c().Image_Strip_DropDown1.Width(), 19200 - 7500);
+        EXPECT_DOUBLE_EQ(c().ImageBackground1.Width(), 19200 - 7440);
+        EXPECT_TRUE(c().Image_Strip_DropDown1.Stretch());
+        EXPECT_TRUE(c().ImageBackground1.Stretch());
+    }
 }
 
 TEST_F(ToggleTest, ScreensWiderThan2184PixelsWidenLikeAnyOther) {
@@ -93,34 +109,6 @@ TEST_F(ToggleTest, ScreensWiderThan2184PixelsWidenLikeAnyOther) {
         EXPECT_DOUBLE_EQ(w().Width(), px * 15.0) << px;
         form->ImageControl_Click();
     }
-}
-
-TEST_F(ToggleTest, MaximiseCoversTheScreenAboveOthersAndRestoreComesBack) {
-    form->ImageControl_Click();
-    EXPECT_TRUE(form->Reader_Maximized);
-    EXPECT_TRUE(form->Reader_Wide);
-    EXPECT_DOUBLE_EQ(w().Left(), 0);
-    EXPECT_DOUBLE_EQ(w().Top(), 0);
-    EXPECT_DOUBLE_EQ(w().Width(), 19200);
-    EXPECT_DOUBLE_EQ(w().Height(), 15360);
-    EXPECT_TRUE(platform::TopMost(w()));
-    EXPECT_FALSE(c().ImageBackground0.Visible());
-    EXPECT_FALSE(c().ImageBackground1.Visible());
-    EXPECT_FALSE(c().ImageControl0.Visible());
-    EXPECT_TRUE(c().ImageControl1.Visible());
-    EXPECT_DOUBLE_EQ(c().rchParagraph.Height(), 15360 - 480);
-
-    form->ImageControl_Click();
-    EXPECT_FALSE(form->Reader_Maximized);
-    EXPECT_FALSE(form->Reader_Wide);
-    EXPECT_FALSE(platform::TopMost(w()));
-    EXPECT_DOUBLE_EQ(w().Left(), strip.left);
-    EXPECT_DOUBLE_EQ(w().Top(), strip.top + strip.height);
-    EXPECT_DOUBLE_EQ(w().Width(), 7500);
-    EXPECT_DOUBLE_EQ(w().Height(), 3150);
-    EXPECT_TRUE(c().ImageBackground0.Visible());
-    EXPECT_TRUE(c().ImageControl0.Visible());
-    EXPECT_FALSE(c().ImageControl1.Visible());
 }
 
 TEST_F(ToggleTest, RestorePlacesTheReaderAboveAStripNearTheBottom) {
@@ -139,19 +127,6 @@ TEST_F(ToggleTest, RestorePlacesTheReaderAboveAStripNearTheBottom) {
         form->ImageControl_Click();
         EXPECT_DOUBLE_EQ(w().Top(), k.reader_top) << k.strip_top;
     }
-}
-
-TEST_F(ToggleTest, DoubleClickWhileMaximisedKeepsTopHeightAndStacking) {
-    form->ImageControl_Click();
-    form->Image_Strip_DropDown_DblClick();  // Reader_Wide was True: narrows
-    EXPECT_DOUBLE_EQ(w().Left(), strip.left);
-    EXPECT_DOUBLE_EQ(w().Width(), 7500);
-    EXPECT_DOUBLE_EQ(w().Top(), 0);
-    EXPECT_DOUBLE_EQ(w().Height(), 15360);
-    EXPECT_TRUE(platform::TopMost(w()));
-    EXPECT_TRUE(c().ImageControl1.Visible());
-    EXPECT_FALSE(c().ImageControl0.Visible());
-    EXPECT_FALSE(form->Reader_Wide);
 }
 
 TEST_F(ToggleTest, TwoQuickPressesOnTheStripAreADoubleClick) {
