@@ -29,32 +29,6 @@ TEST_F(LoadFileTest, TheHelpExampleGivesExactlyItsSelection) {
     EXPECT_EQ(c().rchParagraph.SelLength(), 0);
 }
 
-TEST_F(LoadFileTest, SectionsAreCutByTheirFirstTwoOccurrences) {
-    const struct {
-        const char* what;
-        std::string rtf;
-        const char* marker_point;
-        std::string shown;
-    } cases[] = {
-        {"month 1 placed before month 10 gets its own section",
-         Rtf({"Month1", "Chet", "Month1", "Month10", "Poh", "Month10"}), "1", "Chet\r\n"},
-        {"month 1 after month 10 is taken by it",
-         Rtf({"Month10", "Poh", "Month10", "Month1", "Chet", "Month1"}), "1", "\nPoh\r\n"},
-        {"month 10 is found whatever precedes it",
-         Rtf({"Month1", "Chet", "Month1", "Month10", "Poh", "Month10"}), "10", "Poh\r\n"},
-        {"three occurrences: the part between the first two",
-         Rtf({"Month2", "one", "Month2", "two", "Month2"}), "2", "one\r\n"},
-        {"no closing marker: to the end but the last character",
-         Rtf({"Month3", "Jeth text", "more"}), "3", "Jeth text\r\nmor"},
-        {"a marker ending the document: an empty section", Rtf({"x", "Month4"}), "4", ""},
-    };
-    for (const auto& k : cases) {
-        WriteDocument("One", k.rtf);
-        form->LoadFile("One", "Month", k.marker_point);
-        EXPECT_EQ(Shown(), k.shown) << k.what;
-    }
-}
-
 TEST_F(LoadFileTest, TheSectionKeepsItsFormatting) {
     WriteDocument("One", "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1 GurbaniLipi;}}Help0\\par "
                          "{\\b bold}{\\f1 cyq}\\par Help0}");
@@ -198,23 +172,6 @@ TEST_F(MenuTest, ThePopupsHoldTheMonthsAndTheAboutPages) {
     form->Unload();
     form->Load();
     EXPECT_EQ(c().mnuBaramah.ItemCount(), 12);
-}
-
-TEST_F(MenuTest, TheRealDocumentsHoldEverySection) {
-    Start({2026, 5, 5});
-    for (const section::Marker& m : section::all_markers()) {
-        std::filesystem::copy_file(std::filesystem::path(TARNVEL_DOCS_DIR) / section::file_name(m.file),
-                                   docs.path() / section::file_name(m.file),
-                                   std::filesystem::copy_options::skip_existing);
-    }
-    form->mnuSub1_Click(1);
-    const std::string month1 = Shown();
-    form->mnuSub1_Click(10);
-    EXPECT_NE(Shown(), month1);
-    EXPECT_FALSE(month1.empty());
-    form->mnuHistory_Click();
-    EXPECT_EQ(Shown().find("MAY05"), std::string::npos);
-    EXPECT_GT(Shown().size(), 10u);
 }
 
 class RolloverTest : public MenuTest {

@@ -153,23 +153,5 @@ TEST_F(CloseTest, AfterExitWhileMaximisedTheNextOpeningIsNormal) {
     EXPECT_FALSE(c().rchParagraph.Visible());
 }
 
-TEST_F(CloseTest, TheStripOpensAndDragsTheReaderThroughItsLink) {
-    strip::ReaderLink& link = *form;
-    form->Unload();
-    EXPECT_FALSE(link.LoadedVisible());  // asking loads it, hidden
-    EXPECT_TRUE(form->Loaded());
-    link.ShowReader();
-    EXPECT_TRUE(link.LoadedVisible());
-    EXPECT_DOUBLE_EQ(link.ReaderHeight(), 3150);
-    link.MoveReader(100, 200);
-    EXPECT_DOUBLE_EQ(w().Left(), 100);
-    EXPECT_DOUBLE_EQ(w().Top(), 200);
-    link.ReaderUserMousePosition("Initial");
-    link.SetReaderDragTimer(true);
-    EXPECT_TRUE(c().TimerCalendarDropDownStripMove.Enabled());
-    link.SetReaderDragTimer(false);
-    EXPECT_FALSE(c().TimerCalendarDropDownStripMove.Enabled());
-}
-
 }  // namespace
 }  // namespace tarnvel::reader

@@ -16,36 +16,69 @@ protected:
     }
 };
 
+// Each drag starts from the window's place at 3930, 3915 twips (15 twips a pixel). The first
+// tick only takes note of the pointer; a coordinate of 0 counts as "not taken", so on the
+// screen's left or top edge that axis loses a tick; a failed read moves nothing; the window
+// may leave the screen.
 TEST_F(DragTest, TheWindowFollowsThePointerFromTheSecondTick) {
-    form->Form_MouseDown(MouseButton::Left);
-    EXPECT_TRUE(c().TimerCalendarMainStripMove.Enabled());
-    const struct {
-        PixelPoint p;
+    struct Step {
+        std::optional<PixelPoint> p;
         double left, top;
-    } ticks[] = {
-        {{300, 300}, 3930, 3915},  // takes note only
-        {{310, 295}, 4080, 3840},
-        {{310, 295}, 4080, 3840},
-        {{250, 400}, 3180, 5415},
+        bool pressed_anew = false;  // released and pressed again before this tick
     };
-    for (const auto& t : ticks) {
-        DragTick(t.p);
-        EXPECT_DOUBLE_EQ(w().Left(), t.left) << t.p.x;
-        EXPECT_DOUBLE_EQ(w().Top(), t.top) << t.p.y;
+    const struct {
+        const char* what;
+        bool top_bar;
+        std::vector<Step> steps;
+    } cases[] = {
+        {"background",
+         false,
+         {{PixelPoint{300, 300}, 3930, 3915},
+          {PixelPoint{310, 295}, 4080, 3840},
+          {PixelPoint{310, 295}, 4080, 3840},
+          {PixelPoint{250, 400}, 3180, 5415}}},
+        {"top bar", true, {{PixelPoint{500, 10}, 3930, 3915}, {PixelPoint{520, 30}, 4230, 4215}}},
+        {"a new press starts afresh, with no jump by the distance since the last drag",
+         false,
+         {{PixelPoint{300, 300}, 3930, 3915}, {PixelPoint{700, 100}, 3930, 3915, true}}},
+        {"left and top edges",
+         false,
+         {{PixelPoint{0, 300}, 3930, 3915},
+          {PixelPoint{10, 310}, 3930, 4065},
+          {PixelPoint{20, 310}, 4080, 4065},
+          {PixelPoint{30, 0}, 4230, 4065 - 4650},
+          {PixelPoint{30, 5}, 4230, 4065 - 4650}}},
+        {"no pointer position",
+         false,
+         {{PixelPoint{300, 300}, 3930, 3915},
+          {std::nullopt, 3930, 3915},
+          {std::nullopt, 3930, 3915},
+          {PixelPoint{302, 301}, 3960, 3930}}},  // the movement since the last known position
+        {"off the screen",
+         false,
+         {{PixelPoint{300, 300}, 3930, 3915}, {PixelPoint{1, 1}, 3930 - 299 * 15, 3915 - 299 * 15}}},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.what);
+        const auto press = [&] {
+            k.top_bar ? form->ImageTopBar_MouseDown(MouseButton::Left) : form->Form_MouseDown(MouseButton::Left);
+        };
+        const auto release = [&] {
+            k.top_bar ? form->ImageTopBar_MouseUp(MouseButton::Left) : form->Form_MouseUp(MouseButton::Left);
+        };
+        w().SetLeft(3930);
+        w().SetTop(3915);
+        press();
+        EXPECT_TRUE(c().TimerCalendarMainStripMove.Enabled());
+        for (const Step& s : k.steps) {
+            if (s.pressed_anew) release(), press();
+            DragTick(s.p);
+            EXPECT_DOUBLE_EQ(w().Left(), s.left) << (s.p ? s.p->x : -1);
+            EXPECT_DOUBLE_EQ(w().Top(), s.top) << (s.p ? s.p->y : -1);
+        }
+        release();
+        EXPECT_FALSE(c().TimerCalendarMainStripMove.Enabled());
     }
-    form->Form_MouseUp(MouseButton::Left);
-    EXPECT_FALSE(c().TimerCalendarMainStripMove.Enabled());
-}
-
-TEST_F(DragTest, TheTopBarDragsLikeTheBackground) {
-    form->ImageTopBar_MouseDown(MouseButton::Left);
-    EXPECT_TRUE(c().TimerCalendarMainStripMove.Enabled());
-    DragTick(PixelPoint{500, 10});
-    DragTick(PixelPoint{520, 30});
-    EXPECT_DOUBLE_EQ(w().Left(), 4230);
-    EXPECT_DOUBLE_EQ(w().Top(), 4215);
-    form->ImageTopBar_MouseUp(MouseButton::Left);
-    EXPECT_FALSE(c().TimerCalendarMainStripMove.Enabled());
 }
 
 TEST_F(DragTest, OtherButtonsDoNotDrag) {
@@ -57,58 +90,6 @@ TEST_F(DragTest, OtherButtonsDoNotDrag) {
     form->Form_MouseDown(MouseButton::Left);
     form->Form_MouseUp(MouseButton::Right);
     EXPECT_TRUE(c().TimerCalendarMainStripMove.Enabled());
-}
-
-TEST_F(DragTest, APressZeroesTheDragState) {
-    form->Form_MouseDown(MouseButton::Left);
-    DragTick(PixelPoint{300, 300});
-    EXPECT_EQ(form->DragPointerX, 300);
-    EXPECT_FLOAT_EQ(form->DragLastX, 4500);
-    form->Form_MouseUp(MouseButton::Left);
-    form->Form_MouseDown(MouseButton::Left);
-    EXPECT_EQ(form->DragPointerX, 0);
-    EXPECT_EQ(form->DragPointerY, 0);
-    EXPECT_FLOAT_EQ(form->DragLastX, 0);
-    EXPECT_FLOAT_EQ(form->DragLastY, 0);
-    // The new drag starts afresh: no jump by the distance since the last drag.
-    DragTick(PixelPoint{700, 100});
-    EXPECT_DOUBLE_EQ(w().Left(), 3930);
-    EXPECT_DOUBLE_EQ(w().Top(), 3915);
-}
-
-TEST_F(DragTest, OnTheScreensLeftOrTopEdgeThatAxisLosesOneTick) {
-    form->Form_MouseDown(MouseButton::Left);
-    DragTick(PixelPoint{0, 300});
-    DragTick(PixelPoint{10, 310});  // x: 0 means "not taken", so this tick only notes 150
-    EXPECT_DOUBLE_EQ(w().Left(), 3930);
-    EXPECT_DOUBLE_EQ(w().Top(), 4065);
-    DragTick(PixelPoint{20, 310});
-    EXPECT_DOUBLE_EQ(w().Left(), 4080);
-    DragTick(PixelPoint{30, 0});
-    DragTick(PixelPoint{30, 5});
-    EXPECT_DOUBLE_EQ(w().Top(), 4065 - 4650);  // to row 0, then row 5 only noted
-}
-
-TEST_F(DragTest, ADragTickWithoutPointerPositionChangesNothing) {
-    form->Form_MouseDown(MouseButton::Left);
-    DragTick(PixelPoint{300, 300});
-    DragTick(std::nullopt);
-    DragTick(std::nullopt);
-    EXPECT_DOUBLE_EQ(w().Left(), 3930);
-    EXPECT_DOUBLE_EQ(w().Top(), 3915);
-    EXPECT_EQ(form->DragPointerX, 300);
-    EXPECT_FLOAT_EQ(form->DragLastX, 4500);
-    DragTick(PixelPoint{302, 301});  // the movement since the last known position
-    EXPECT_DOUBLE_EQ(w().Left(), 3960);
-    EXPECT_DOUBLE_EQ(w().Top(), 3930);
-}
-
-TEST_F(DragTest, TheWindowMayLeaveTheScreen) {
-    form->Form_MouseDown(MouseButton::Left);
-    DragTick(PixelPoint{300, 300});
-    DragTick(PixelPoint{1, 1});
-    EXPECT_DOUBLE_EQ(w().Left(), 3930 - 299 * 15);
-    EXPECT_DOUBLE_EQ(w().Top(), 3915 - 299 * 15);
 }
 
 TEST_F(StripTest, TheClosePictureHidesTheCalendar) {
