@@ -129,6 +129,7 @@ TEST_F(FaultTest, FolderInPlaceOfTheSettingsFileStartsWithDefaultsAndExitSaysSo)
     EXPECT_NE(text.find(SettingsFile().string()), std::string::npos) << text;
     EXPECT_NE(text.find(std::strerror(EISDIR)), std::string::npos) << text;
     EXPECT_TRUE(fs::is_directory(SettingsFile()));
+    EXPECT_EQ(std::distance(fs::directory_iterator(config), {}), 2) << "the folder and autostart; no temporary file";
 }
 
 // The real file calls, with the disk filling up after a few bytes of any write.

@@ -156,17 +156,5 @@ TEST(Autostart, RefusesWhatIsNotAWellFormedTextValue) {
     EXPECT_EQ(reg.RegCreateKeyExA(HKEY_CURRENT_USER_, "Software\\Other", 0, "0", 0, KEY_WRITE_, &other), EINVAL);
 }
 
-TEST(Autostart, FileInPlaceOfTheFolder) {
-    TempDir home;
-    test::WriteFile(home / "autostart", "not a folder");
-    AutostartRegistry reg(home / "autostart");
-    RegKey key = 0;
-    const long e = reg.RegCreateKeyExA(HKEY_CURRENT_USER_, RunKeyPath, 0, "0", 0, KEY_WRITE_, &key);
-    EXPECT_EQ(e, ENOTDIR);
-    EXPECT_EQ(key, 0u);
-    EXPECT_EQ(reg.ErrorText(e), "Not a directory");
-    EXPECT_EQ(test::ReadFile(home / "autostart"), "not a folder");
-}
-
 }  // namespace
 }  // namespace tarnvel::platform::os

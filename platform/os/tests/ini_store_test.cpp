@@ -122,17 +122,5 @@ TEST(IniStore, AFailedSaveLeavesTheFileItWillNotReadWhereItWas) {
     EXPECT_EQ(entries(home.path()), 1u) << "nothing moved aside, no temporary file";
 }
 
-TEST(IniStore, FolderInPlaceOfTheFile) {
-    TempDir home;
-    fs::create_directory(home / "Nanakshahi.ini");
-    IniStore store(home.path());
-    EXPECT_EQ(store.GetSetting("Nanakshahi", "Tarnvel", "Run_Startup", "1"), "1");
-    const StoreError e = store.SaveSetting("Nanakshahi", "Tarnvel", "Run_Startup", "1");
-    EXPECT_EQ(e.code, EISDIR);
-    EXPECT_NE(e.message.find(home / "Nanakshahi.ini"), std::string::npos) << e.message;
-    EXPECT_TRUE(fs::is_directory(home / "Nanakshahi.ini"));
-    EXPECT_EQ(entries(home.path()), 1u) << "no temporary file left";
-}
-
 }  // namespace
 }  // namespace tarnvel::platform::os

@@ -113,18 +113,6 @@ TEST(IniFile, SetEditsInPlace) {
     }
 }
 
-// The settings the program writes at exit, into a file that holds other things too.
-TEST(IniFile, TheProgramsFourKeysGoInTheirOrderAndStayThere) {
-    const char* keys[] = {"Version", "UpdateRegistry", "Application Path", "Run_Startup"};
-    IniFile ini = IniFile::Parse("[Other]\nx=1\n");
-    for (const char* k : keys) ASSERT_TRUE(ini.Set("Tarnvel", k, "v1"));
-    const std::string first = ini.Serialize();
-    EXPECT_EQ(first, "[Other]\nx=1\n\n[Tarnvel]\nVersion=v1\nUpdateRegistry=v1\nApplication Path=v1\nRun_Startup=v1\n");
-    IniFile again = IniFile::Parse(first);
-    for (const char* k : keys) ASSERT_TRUE(again.Set("Tarnvel", k, "v2"));
-    EXPECT_EQ(again.Serialize(), "[Other]\nx=1\n\n[Tarnvel]\nVersion=v2\nUpdateRegistry=v2\nApplication Path=v2\nRun_Startup=v2\n");
-}
-
 TEST(IniFile, ManyKeysAreAllFoundAndSetInPlace) {
     std::string text = "[Tarnvel]\n";
     for (int i = 0; i < 110000; ++i) text += "k" + std::to_string(i) + "=" + std::to_string(i % 7) + "\n";
