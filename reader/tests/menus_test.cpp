@@ -1,7 +1,4 @@
-#include <sys/stat.h>
-
-#include <filesystem>
-#include <fstream>
+#include <functional>
 
 #include "reader/section/section.h"
 #include "reader/tests/reader_fixture.h"
@@ -50,38 +47,6 @@ TEST_F(LoadFileTest, AMissingMarkerShowsANoticeNamingTheSection) {
     EXPECT_NE(Shown().find("5 May"), std::string::npos) << Shown();
     EXPECT_EQ(Shown().find("MAY04"), std::string::npos);
     EXPECT_TRUE(c().rchParagraph.Visible());
-}
-
-TEST_F(LoadFileTest, AFileThatCannotBeShownLeavesThePreviousSection) {
-    WriteDocument("One", Rtf({"Help0", "Shown", "Help0"}));
-    form->LoadFile("One", "Help", "0");
-    ASSERT_EQ(Shown(), "Shown\r\n");
-    const struct {
-        const char* what;
-        std::function<void()> make;
-    } cases[] = {
-        {"missing", [&] { std::filesystem::remove(docs.path() / "One.rtf"); }},
-        {"not rich text", [&] { WriteDocument("One", "Help0\r\nplain\r\nHelp0"); }},
-        {"larger than 16 MB",
-         [&] {
-             std::string big = "{\\rtf1 Help0\\par big\\par Help0 ";
-             big.resize(16u * 1024u * 1024u + 1, 'x');
-             WriteDocument("One", big + "}");
-         }},
-#ifndef _WIN32  // Windows has no named pipes in the file system
-        {"a named pipe, which would wait for a writer",
-         [&] {
-             std::filesystem::remove(docs.path() / "One.rtf");
-             ASSERT_EQ(::mkfifo((docs.path() / "One.rtf").c_str(), 0644), 0);
-         }},
-#endif
-    };
-    for (const auto& k : cases) {
-        k.make();
-        form->mnuHelp_Click();
-        EXPECT_EQ(strip::DropWindow_Content, strip::DropWindowContent(std::string("mnuHelp"))) << k.what;
-        EXPECT_EQ(Shown(), "Shown\r\n") << k.what;
-    }
 }
 
 TEST_F(LoadFileTest, AMissingDocumentBeforeAnySectionLeavesTheParagraphHidden) {

@@ -70,6 +70,8 @@ TEST_F(RichTextBoxTest, FailuresKeepTheContentAndSayWhy) {
     } cases[] = {
         {"missing", (dir.path() / "none.rtf").string(), "no such file"},
         {"not rich text", dir.write("plain.rtf", "just text").string(), "not a rich-text document"},
+        {"a byte-order mark first", dir.write("bom.rtf", "\xEF\xBB\xBF{\\rtf1 a}").string(), "not a rich-text document"},
+        {"empty", dir.write("empty.rtf", "").string(), "not a rich-text document"},
         {"too large", dir.write("big.rtf", big).string(), "larger than 16 MB"},
         {"a folder", dir.path().string(), "not a regular file"},
 #ifndef _WIN32  // Windows has no named pipes in the file system

@@ -84,6 +84,8 @@ TEST_F(DocumentFaultTest, BrokenHistoryDocumentLeavesTheReaderAndStripWorking) {
          Shows::OldEntry},
         {"plain text", [](const fs::path& p) { WriteAll(p, "APRIL13\nnot rich text\nAPRIL13\n"); },
          Shows::OldEntry},
+        {"a named pipe, which would wait for a writer", [](const fs::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); },
+         Shows::OldEntry},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
