@@ -264,18 +264,5 @@ TEST_F(MenuTest, TheKeyboardWalksTheMenuBar) {
     EXPECT_EQ(marked(), "Exit");
 }
 
-TEST_F(MenuTest, EscapeDoesWhatExitDoes) {
-    using platform::Key;
-    Start({2026, 5, 5});
-    form->Show();
-    form->Reader_Wide = true;
-    strip::DropWindow_Content = std::string("mnuHelp");
-    EXPECT_TRUE(w().on_key(Key::Escape));
-    EXPECT_FALSE(form->Loaded());
-    EXPECT_FALSE(form->Reader_Wide);
-    EXPECT_EQ(strip::DropWindow_Content, strip::DropWindowContent(0));
-    EXPECT_EQ(strip.closed_calls, 1);
-}
-
 }  // namespace
 }  // namespace tarnvel::reader
