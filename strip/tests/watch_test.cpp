@@ -163,13 +163,5 @@ TEST_F(StripTest, RollOverFollowsTheSystemsMonthNamesCaseInsensitively) {
     EXPECT_EQ(calls, (std::vector<std::string>{"SetTrayTip 23 Maghar, Sammat 558 Nanakshahi"}));
 }
 
-TEST_F(StripTest, TheWatchTimerDrivesTheTick) {
-    Start({2026, 12, 6});
-    EXPECT_TRUE(platform::Application::WaitFor([this] { return form->WatchStarted; }, 2000));
-    world.clock.today = {2026, 12, 7};
-    EXPECT_TRUE(platform::Application::WaitFor(
-        [this] { return c().Label1.Caption() == "07 December 2026"; }, 2000));
-}
-
 }  // namespace
 }  // namespace tarnvel::strip
