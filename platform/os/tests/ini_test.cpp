@@ -66,14 +66,6 @@ TEST(IniFile, ReadsOnlyTheKeysUnderTheirOwnHeader) {
     EXPECT_EQ(IniFile::Parse("[a=b]\nkey=1\n").Get("a=b", "key"), "1") << "other programs' names are read";
 }
 
-TEST(IniFile, GarbageBytesAreKeptAndGiveNothing) {
-    std::string junk;
-    for (int i = 0; i < 4096; ++i) junk += static_cast<char>((i * 7919) % 256);
-    const IniFile ini = IniFile::Parse(junk);
-    EXPECT_EQ(ini.Get("Tarnvel", "Run_Startup"), std::nullopt);
-    EXPECT_EQ(ini.Serialize(), junk);
-}
-
 // A Set changes one line or adds lines at one place; every other byte stays.
 TEST(IniFile, SetEditsInPlace) {
     const struct {
