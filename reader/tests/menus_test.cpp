@@ -26,29 +26,6 @@ TEST_F(LoadFileTest, TheHelpExampleGivesExactlyItsSelection) {
     EXPECT_EQ(c().rchParagraph.SelLength(), 0);
 }
 
-TEST_F(LoadFileTest, TheSectionKeepsItsFormatting) {
-    WriteDocument("One", "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1 GurbaniLipi;}}Help0\\par "
-                         "{\\b bold}{\\f1 cyq}\\par Help0}");
-    form->LoadFile("One", "Help", "0");
-    ASSERT_EQ(Shown(), "boldcyq\r\n");
-    const richtext::Document& d = c().rchParagraph.Content();
-    EXPECT_TRUE(d.format_at(0).bold);
-    EXPECT_FALSE(d.format_at(4).bold);
-    ASSERT_GE(d.format_at(4).font, 0);
-    EXPECT_EQ(d.fonts[static_cast<std::size_t>(d.format_at(4).font)].name, "GurbaniLipi");
-}
-
-TEST_F(LoadFileTest, AMissingMarkerShowsANoticeNamingTheSection) {
-    WriteDocument("Two", Rtf({"MAY04", "a", "MAY04"}));
-    form->LoadFile("Two", "MAY", "05");
-    const section::Marker* m = section::find_marker("MAY05");
-    ASSERT_NE(m, nullptr);
-    EXPECT_EQ(Shown(), section::missing_notice(*m));
-    EXPECT_NE(Shown().find("5 May"), std::string::npos) << Shown();
-    EXPECT_EQ(Shown().find("MAY04"), std::string::npos);
-    EXPECT_TRUE(c().rchParagraph.Visible());
-}
-
 TEST_F(LoadFileTest, AMissingDocumentBeforeAnySectionLeavesTheParagraphHidden) {
     form->mnuSub1_Click(3);
     EXPECT_EQ(strip::DropWindow_Content, strip::DropWindowContent(std::string("Baramah")));
@@ -108,13 +85,6 @@ TEST_F(MenuTest, OtherButtonsOnTheLabelsDoNothing) {
     form->Label4_MouseDown(MouseButton::Right);
     EXPECT_EQ(strip::DropWindow_Content, strip::DropWindowContent(4));
     EXPECT_FALSE(c().rchParagraph.Visible());
-}
-
-TEST_F(MenuTest, HistoryOnALeapDay) {
-    Start({2028, 2, 29});
-    Documents();
-    form->mnuHistory_Click();
-    EXPECT_EQ(Shown(), "section [FEBRUARY|29]\r\n");
 }
 
 TEST_F(MenuTest, ThePopupsHoldTheMonthsAndTheAboutPages) {

@@ -40,16 +40,6 @@ TEST_F(StripTest, LoadFollowsTheStoredLogOnSettingAndShowRaisesTheResizeStep) {
     EXPECT_DOUBLE_EQ(c().ImageClose.Top(), 90);
 }
 
-TEST_F(StripTest, ResizeStepGreetsThenSearches) {
-    // 14 April is 1 Vaisakh: the New Year check hides the line and the search then
-    // greets the observance. The other order would leave the line hidden.
-    Start({2027, 4, 14});
-    EXPECT_TRUE(c().Label6.Visible());
-    EXPECT_EQ(c().Label6.Caption(), "\"Happy Vaisakhi\"");
-    EXPECT_EQ(c().Label6.ForeColor(), ColourSaffron);
-    EXPECT_EQ(ModuleEventFinder.DaysToEvent, 0);
-}
-
 TEST_F(StripTest, ResizeStepClearsEventFoundBeforeItsSearch) {
     ModuleEventFinder.EventFound = true;  // left from a search on an earlier day
     Start({2027, 4, 20});
