@@ -66,16 +66,6 @@ TEST(AtomicFile, EveryFailureLeavesTheOldFileWholeAndNoLitter) {
     }
 }
 
-TEST(AtomicFile, MakeDirsCreatesParentsAndRefusesAFileInTheWay) {
-    TempDir dir;
-    EXPECT_EQ(MakeDirs(FileLayer::Real(), dir / "a/b/c"), 0);
-    EXPECT_TRUE(std::filesystem::is_directory(dir / "a/b/c"));
-    EXPECT_EQ(MakeDirs(FileLayer::Real(), dir / "a/b/c"), 0);
-    test::WriteFile(dir / "file", "");
-    EXPECT_EQ(MakeDirs(FileLayer::Real(), dir / "file"), ENOTDIR);
-    EXPECT_EQ(MakeDirs(FileLayer::Real(), dir / "file/below"), ENOTDIR);
-}
-
 TEST(AtomicFile, ReadRefusesWhatIsNotAFileOrTooLarge) {
     TempDir dir;
     int error = 0;
