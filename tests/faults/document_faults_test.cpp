@@ -61,7 +61,7 @@ std::string Nested(std::size_t depth) {
 // Each fault is made while the reader shows 12 April's history entry; the next day
 // change asks for 13 April's. What it cannot read leaves the old entry in place.
 TEST_F(DocumentFaultTest, BrokenHistoryDocumentLeavesTheReaderAndStripWorking) {
-    const std::string good = ReadAll(docs / "Two.rtf");
+    const std::string good = ReadFile(docs / "Two.rtf");
     const struct {
         const char* what;
         std::function<void(const fs::path&)> make;
@@ -70,19 +70,19 @@ TEST_F(DocumentFaultTest, BrokenHistoryDocumentLeavesTheReaderAndStripWorking) {
         {"missing", [](const fs::path& p) { fs::remove(p); }, Shows::OldEntry},
         {"a folder", [](const fs::path& p) { fs::remove(p), fs::create_directory(p); }, Shows::OldEntry},
         {"cut off after 13 April's entry",
-         [&good](const fs::path& p) { WriteAll(p, good.substr(0, good.find("APRIL14") + 3)); }, Shows::NewEntry},
+         [&good](const fs::path& p) { WriteFile(p, good.substr(0, good.find("APRIL14") + 3)); }, Shows::NewEntry},
         {"cut off in the middle of a control word",
-         [&good](const fs::path& p) { WriteAll(p, good.substr(0, good.size() / 2)); }, Shows::NewEntry},
+         [&good](const fs::path& p) { WriteFile(p, good.substr(0, good.size() / 2)); }, Shows::NewEntry},
         // Read as far as the reader's nesting allows; the marker lies deeper than that.
-        {"a million nested groups", [](const fs::path& p) { WriteAll(p, Nested(1'000'000)); }, Shows::Notice},
+        {"a million nested groups", [](const fs::path& p) { WriteFile(p, Nested(1'000'000)); }, Shows::Notice},
         {"larger than 16 MB",
          [&good](const fs::path& p) {
              std::string big = good.substr(0, good.rfind('}'));
              big += std::string(17u << 20, ' ') + "}";
-             WriteAll(p, big);
+             WriteFile(p, big);
          },
          Shows::OldEntry},
-        {"plain text", [](const fs::path& p) { WriteAll(p, "APRIL13\nnot rich text\nAPRIL13\n"); },
+        {"plain text", [](const fs::path& p) { WriteFile(p, "APRIL13\nnot rich text\nAPRIL13\n"); },
          Shows::OldEntry},
         {"a named pipe, which would wait for a writer", [](const fs::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); },
          Shows::OldEntry},
@@ -91,7 +91,7 @@ TEST_F(DocumentFaultTest, BrokenHistoryDocumentLeavesTheReaderAndStripWorking) {
         SCOPED_TRACE(c.what);
         std::error_code ec;
         fs::remove_all(docs / "Two.rtf", ec);
-        WriteAll(docs / "Two.rtf", good);
+        WriteFile(docs / "Two.rtf", good);
         world.clock.today = {2027, 4, 12};
         Start();
         OpenHistory();
@@ -129,7 +129,7 @@ TEST_F(DocumentFaultTest, DocumentReplacedWhileShownIsReadAfreshAtTheNextLoad) {
     Start();
     OpenHistory();
     ASSERT_EQ(Heading(), "12 April");
-    WriteAll(docs / "Two.rtf",
+    WriteFile(docs / "Two.rtf",
              "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}APRIL12\\par\nNew twelfth\\par\nAPRIL12\\par\n"
              "APRIL13\\par\nNew thirteenth\\par\nAPRIL13\\par\n}");
     Tick();  // the same day: nothing is reloaded

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "platform/os/file_layer.h"
-#include "platform/os/tests/temp_dir.h"
+#include "richtext/tests/temp_dir.h"
 
 namespace tarnvel::platform::os {
 namespace {

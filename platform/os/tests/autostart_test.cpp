@@ -8,7 +8,7 @@
 
 #include "platform/os/autostart.h"
 #include "platform/os/desktop_entry.h"
-#include "platform/os/tests/temp_dir.h"
+#include "richtext/tests/temp_dir.h"
 
 namespace tarnvel::platform::os {
 namespace {

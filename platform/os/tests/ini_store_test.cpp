@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "platform/os/ini_store.h"
-#include "platform/os/tests/temp_dir.h"
+#include "richtext/tests/temp_dir.h"
 
 namespace tarnvel::platform::os {
 namespace {
