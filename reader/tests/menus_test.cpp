@@ -114,17 +114,6 @@ protected:
     void Tick() { form->TmrCheckMouse_Timer(); }
 };
 
-TEST_F(RolloverTest, TheFirstTickRecomputesTheDateWithoutReloading) {
-    Start({2026, 5, 5});
-    Documents();
-    ModuleNanakshahiDate = {};
-    strip::DropWindow_Content = 0;
-    Tick();
-    EXPECT_EQ(ModuleNanakshahiDate.GregorianDay, "05");
-    EXPECT_EQ(form->LoadingDate, "05 05 2026");
-    EXPECT_FALSE(c().rchParagraph.Visible());
-}
-
 TEST_F(RolloverTest, DateDependentSectionsFollowTheNewDay) {
     const struct {
         std::function<void(frmDrop_Window&)> choose;
