@@ -3,6 +3,7 @@
 // The reader keeps working with what it can read, the strip keeps ticking.
 #include "richtext/utf.h"
 #include "strip/drop_window_content.h"
+#include "app/tests/program_fixture.h"
 #include "tests/faults/fault_fixture.h"
 
 namespace tarnvel::test {
@@ -15,11 +16,7 @@ class DocumentFaultTest : public FaultTest {
 protected:
     std::string Shown() { return richtext::to_utf8(prog->reader().controls().rchParagraph.Text()); }
     // The first line of what the reader shows; sections begin with their heading.
-    std::string Heading() {
-        const std::string s = Shown();
-        const std::size_t b = s.find_first_not_of("\r\n");
-        return b == std::string::npos ? "" : s.substr(b, s.find_first_of("\r\n", b) - b);
-    }
+    std::string Heading() { return FirstLine(Shown()); }
     std::string Tag() {
         const auto* t = std::get_if<std::string>(&strip::DropWindow_Content);
         return t ? *t : "";

@@ -38,12 +38,6 @@ long ResidentKb() {
     return -1;
 }
 
-std::string FirstLine(const std::string& text) {
-    std::size_t b = text.find_first_not_of("\r\n");
-    if (b == std::string::npos) return "";
-    return text.substr(b, text.find_first_of("\r\n", b) - b);
-}
-
 // When the calendar sits in the notification area: the first days of December every
 // year, New Year's eve and day every third year, Parkash Purab every fourth year.
 bool HiddenOn(year_month_day g) {
