@@ -112,14 +112,6 @@ TEST(Countdown, DayAndMonthTextsAndBadArguments) {
         EXPECT_EQ(s.line.caption, "____");
         EXPECT_EQ(s.state.DaysToEvent, -1);
     }
-    // The program-wide search keeps its state between calls.
-    Calculate_NanakshahiDate([] { return CivilDate{2026, 4, 9}; });
-    ModuleEventFinder = {};
-    Line line;
-    Find_UpcomingEvent(ModuleNanakshahiDate.GregorianDay, ModuleNanakshahiDate.GregorianMonth, line);
-    EXPECT_TRUE(line.shows("\"Vaisakhi\" in 5 days"));
-    EXPECT_EQ(ModuleEventFinder.DaysToEvent, 5);
-    EXPECT_TRUE(ModuleEventFinder.EventFound);
 }
 
 }  // namespace
