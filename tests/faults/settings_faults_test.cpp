@@ -115,23 +115,6 @@ TEST_F(FaultTest, UnreadableSettingsFileIsMovedAsideOnceAndTheExitSaysSo) {
     }
 }
 
-TEST_F(FaultTest, FolderInPlaceOfTheSettingsFileStartsWithDefaultsAndExitSaysSo) {
-    fs::create_directory(SettingsFile());
-    Start();
-    ExpectRunning(kGregorian, kEnglish);
-    EXPECT_TRUE(world.message_box.shown.empty());
-
-    prog->Exit();
-    EXPECT_TRUE(prog->quit());
-    ASSERT_EQ(world.message_box.shown.size(), 1u);
-    const std::string text = world.message_box.shown[0].text;
-    EXPECT_NE(text.find("could not be saved"), std::string::npos) << text;
-    EXPECT_NE(text.find(SettingsFile().string()), std::string::npos) << text;
-    EXPECT_NE(text.find(std::strerror(EISDIR)), std::string::npos) << text;
-    EXPECT_TRUE(fs::is_directory(SettingsFile()));
-    EXPECT_EQ(std::distance(fs::directory_iterator(config), {}), 2) << "the folder and autostart; no temporary file";
-}
-
 // The real file calls, with the disk filling up after a few bytes of any write.
 class FullDisk : public platform::os::FileLayer {
 public:
@@ -145,25 +128,42 @@ public:
 
 constexpr const char* kOldSettings = "[Tarnvel]\nVersion=Tarnvel 0.9\nUpdateRegistry=True\nRun_Startup=1\n";
 
-// Also when the old file is one the program would have moved aside: it stays where it was.
-TEST_F(FaultTest, FullDiskAtExitKeepsTheOldFileAndNamesTheCause) {
-    for (const std::string& old : {std::string(kOldSettings), std::string(10 << 20, 'x')}) {
-        SCOPED_TRACE(old.size());
+// An exit that cannot save still ends the program, says why once and leaves what was there:
+// a folder in the file's place, or the old file on a full disk (also one the program would
+// have moved aside), with nothing half-written or moved beside it.
+TEST_F(FaultTest, AnExitThatCannotSaveKeepsWhatWasThereAndNamesTheCause) {
+    FullDisk full;
+    const struct {
+        const char* what;
+        std::string old;  // empty: a folder in the file's place
+        platform::os::FileLayer& layer;
+        int error;
+    } cases[] = {
+        {"a folder in the file's place", "", platform::os::FileLayer::Real(), EISDIR},
+        {"a full disk", kOldSettings, full, ENOSPC},
+        {"a full disk under a file too large to read", std::string(10 << 20, 'x'), full, ENOSPC},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
         world.message_box.shown.clear();
-        WriteFile(SettingsFile(), old);
-        FullDisk full;
-        platform::os::IniStore store({}, full);
+        fs::remove_all(SettingsFile());
+        if (c.old.empty()) fs::create_directory(SettingsFile());
+        else WriteFile(SettingsFile(), c.old);
+        platform::os::IniStore store({}, c.layer);
         Start(store);
-        EXPECT_EQ(UpdateRegistryFlag, old == kOldSettings);
+        ExpectRunning(kGregorian, kEnglish);
+        EXPECT_TRUE(world.message_box.shown.empty());
+        EXPECT_EQ(UpdateRegistryFlag, c.old == kOldSettings);
 
         prog->Exit();
         EXPECT_TRUE(prog->quit());
         EXPECT_FALSE(prog->strip().Loaded());
         EXPECT_FALSE(prog->reader().Loaded());
         ASSERT_EQ(world.message_box.shown.size(), 1u);
-        EXPECT_NE(world.message_box.shown[0].text.find(std::strerror(ENOSPC)), std::string::npos)
-            << world.message_box.shown[0].text;
-        EXPECT_TRUE(ReadFile(SettingsFile()) == old);
+        const std::string text = world.message_box.shown[0].text;
+        EXPECT_NE(text.find("could not be saved to " + SettingsFile().string()), std::string::npos) << text;
+        EXPECT_NE(text.find(std::strerror(c.error)), std::string::npos) << text;
+        EXPECT_TRUE(c.old.empty() ? fs::is_directory(SettingsFile()) : ReadFile(SettingsFile()) == c.old);
         for (const auto& e : fs::directory_iterator(config))  // no half-written or moved files beside it
             EXPECT_TRUE(e.path() == SettingsFile() || e.path() == config / "autostart") << e.path();
         prog.reset();
