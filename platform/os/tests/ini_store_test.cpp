@@ -14,7 +14,6 @@ namespace {
 
 using test::TempDir;
 namespace fs = std::filesystem;
-using namespace std::string_literals;
 
 std::size_t entries(const std::string& dir) {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {}));
