@@ -105,17 +105,5 @@ TEST_F(DayChange, TheReadersTickAloneRollsTheStripOver) {
     EXPECT_EQ(strip().window().PrintedLines(), ObservanceMark("\"Happy Vaisakhi\""));
 }
 
-TEST_F(DayChange, ABaramahFollowsTheNewMonthOnce) {
-    Start({2027, 3, 13});  // 30 Phagan
-    strip().Label4_MouseUp(platform::MouseButton::Left);
-    reader().Label1_MouseDown(platform::MouseButton::Left);
-    ASSERT_EQ(ReaderFirstLine().rfind("Phagan", 0), 0u) << ReaderFirstLine();
-    Tips();
-    world.clock.today = {2027, 3, 14};
-    Tick(First::Reader, 3);
-    EXPECT_EQ(ReaderFirstLine().rfind("Chet", 0), 0u) << ReaderFirstLine();
-    EXPECT_EQ(Tips().size(), 1u);
-}
-
 }  // namespace
 }  // namespace tarnvel::test

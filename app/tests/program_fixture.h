@@ -16,6 +16,12 @@
 
 namespace tarnvel::test {
 
+// The first line of a text, not counting line breaks before it: a section's heading.
+inline std::string FirstLine(const std::string& text) {
+    const auto b = text.find_first_not_of("\r\n");
+    return b == std::string::npos ? "" : text.substr(b, text.find_first_of("\r\n", b) - b);
+}
+
 // Which window's watch ticks first, when both run.
 enum class First { Strip, Reader };
 
@@ -54,10 +60,7 @@ protected:
     void HideToTray() { strip().ImageClose_MouseUp(platform::MouseButton::Left); }
 
     std::string ReaderFirstLine() {
-        if (!reader().Loaded()) return "";
-        const std::string text = richtext::to_utf8(reader().controls().rchParagraph.Text());
-        const auto b = text.find_first_not_of("\r\n");
-        return b == std::string::npos ? "" : text.substr(b, text.find_first_of("\r\n", b) - b);
+        return reader().Loaded() ? FirstLine(richtext::to_utf8(reader().controls().rchParagraph.Text())) : "";
     }
 
     // The tooltip a record carries: its 8-bit text up to the NUL.

@@ -21,9 +21,9 @@ TEST(Anniversaries, TheTableAgreesWithTheCalendar) {
 
 // The copy in cli/data is the table of the history pages, beside the repository.
 TEST(Anniversaries, TheCopyIsTheSharedTable) {
-    const std::string shared = test::read_file(TARNVEL_SHARED_EVENTS);
+    const std::string shared = test::ReadFile(TARNVEL_SHARED_EVENTS);
     if (shared.empty()) GTEST_SKIP() << "no " << TARNVEL_SHARED_EVENTS;
-    EXPECT_TRUE(shared == test::read_file(TARNVEL_CLI_EVENTS)) << "cli/data/events.csv differs from " << TARNVEL_SHARED_EVENTS;
+    EXPECT_TRUE(shared == test::ReadFile(TARNVEL_CLI_EVENTS)) << "cli/data/events.csv differs from " << TARNVEL_SHARED_EVENTS;
 }
 
 }  // namespace

@@ -8,22 +8,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "richtext/tests/temp_dir.h"
 
 namespace tarnvel::test {
-
-inline std::string read_file(const std::string& path) {
-    std::ifstream f(path, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
 
 struct ProcessResult {
     int status = -1;  // exit status, or -1 when the program did not exit normally
@@ -85,8 +76,8 @@ inline ProcessResult run_process(std::vector<std::string> argv, const Streams& s
         r.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
         r.max_rss_kib = usage.ru_maxrss;
     }
-    if (!s.terminal && s.output_file.empty()) r.out = read_file(out);
-    r.err = read_file(err);
+    if (!s.terminal && s.output_file.empty()) r.out = ReadFile(out);
+    r.err = ReadFile(err);
     return r;
 }
 

@@ -78,15 +78,6 @@ TEST_F(AllWindows, ExitSavesFirstThenUnloadsThenEnds) {
     EXPECT_TRUE(box.shown.empty());
 }
 
-// A settings file that cannot be written does not keep the calendar from ending.
-TEST_F(AllWindows, ExitGoesOnWhenTheSettingsCannotBeSaved) {
-    settings.failing_keys = {"Version", "UpdateRegistry", "Application Path", "Run_Startup"};
-    mnuTrayClose_Click();
-    ASSERT_EQ(box.shown.size(), 1u);
-    EXPECT_EQ(box.shown[0].text, "disk full saving Version");
-    EXPECT_EQ(log.back(), "Quit");
-}
-
 TEST_F(AllWindows, UnloadWalksEveryWindowLoadedWhenItBegan) {
     // Unloading the strip unloads the reader too, as a window's destruction may.
     Module.windows[0].Unload = [this] {

@@ -55,18 +55,6 @@ TEST(Settings, RunAtStartupReadsANumber) {
     }
 }
 
-TEST(Settings, ExitWritesTheFourValuesInOrder) {
-    FakeSettingsStore s;
-    LoadSettings(s);
-    FakeProgram program;
-    program.folder = "/home/me/My Apps";
-    FakeMessageDialog box;
-    s.log.clear();
-    EXPECT_TRUE(SaveSettings(s, program, box));
-    EXPECT_EQ(s.log, (std::vector<std::string>{"save Version=Tarnvel 1.0", "save UpdateRegistry=False",
-                                               "save Application Path=/home/me/My Apps", "save Run_Startup=1"}));
-}
-
 TEST(Settings, AFailedSaveIsReportedOnceAndTheRestIsStillTried) {
     FakeSettingsStore s;
     s.failing_keys = {"UpdateRegistry", "Run_Startup"};

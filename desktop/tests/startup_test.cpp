@@ -42,18 +42,6 @@ TEST(Startup, EnableWritesThePathWithItsNulAndDisableDeletesItQuietly) {
     EXPECT_TRUE(r.box.shown.empty());
 }
 
-// The Windows form of the data, whatever platform the test runs on.
-TEST(Startup, RunValueDataUsesThePlatformSeparatorAndSuffix) {
-#ifdef _WIN32
-    EXPECT_EQ(RunValueData("C:\\Apps", "cal"), "C:\\Apps\\cal.exe");
-    EXPECT_EQ(RunValueData("C:\\Apps", "cal").size() + 1, 16u);
-    EXPECT_EQ(RunValueData("C:\\Program Files\\Tarnvel", "tarnvel"), "\"C:\\Program Files\\Tarnvel\\tarnvel.exe\"");
-#else
-    EXPECT_EQ(RunValueData("/opt/tarnvel", "tarnvel"), "/opt/tarnvel/tarnvel");
-    EXPECT_EQ(RunValueData("/home/a b", "tarnvel"), "/home/a b/tarnvel");
-#endif
-}
-
 TEST(Startup, FailuresShowTheCodeAndTheSystemsTextAndTheKeyIsClosed) {
     struct Case {
         long create, set;

@@ -10,7 +10,7 @@ using platform::fake::FakeNotifyIcon;
 using platform::fake::FakeWindowMessages;
 
 constexpr platform::WindowHandle kStrip = 0x1234;
-constexpr platform::IconHandle kIcon = 0x99;
+constexpr platform::IconHandle kIcon = 0xA0B0C099;  // all four bytes of the field in use
 
 class FakeStrip final : public TrayHost {
 public:
@@ -64,7 +64,7 @@ TEST_F(Tray, RecordAfterAddTipAndDelete) {
     ASSERT_EQ(notify.calls.size(), 2u);
     EXPECT_EQ(notify.calls[0].message, platform::NIM_ADD_);
     EXPECT_EQ(head(notify.calls[0].record), (std::vector<std::uint8_t>{88, 0, 0, 0, 0x34, 0x12, 0, 0, 0, 0, 0, 0, 3, 0,
-                                                                      0, 0, 0xE9, 7, 0, 0, 0x99, 0, 0, 0}));
+                                                                      0, 0, 0xE9, 7, 0, 0, 0x99, 0xC0, 0xB0, 0xA0}));
     EXPECT_EQ(notify.calls[0].record[24], 0) << "added without a tooltip";
     EXPECT_EQ(notify.calls[1].message, platform::NIM_MODIFY_);
     EXPECT_EQ(notify.calls[1].record[12], 4) << "NIF_TIP only";

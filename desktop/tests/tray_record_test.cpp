@@ -7,20 +7,6 @@ namespace {
 
 std::string tip_field(const platform::NotifyIconRecord& r) { return std::string(r.begin() + 24, r.end()); }
 
-TEST(TrayRecord, FieldsAreLittleEndianAtTheirOffsets) {
-    TrayIconRecord t;
-    t.cbSize = 88;
-    t.hWnd = 0x00010203;
-    t.uID = 0;
-    t.uFlags = 3;
-    t.uCallbackMessage = TrayCallbackMessage;
-    t.hIcon = 0xA0B0C0D0;
-    const auto r = t.Bytes();
-    const std::uint8_t head[24] = {88, 0, 0, 0, 3, 2, 1, 0, 0, 0, 0, 0, 3, 0, 0, 0, 0xE9, 0x07, 0, 0, 0xD0, 0xC0, 0xB0, 0xA0};
-    EXPECT_TRUE(std::equal(std::begin(head), std::end(head), r.begin()));
-    EXPECT_EQ(tip_field(r), std::string(1, '\0') + std::string(63, ' ')) << "added without a tooltip";
-}
-
 TEST(TrayRecord, TipIsCutSoItsNulAlwaysFits) {
     struct Case {
         std::string text;

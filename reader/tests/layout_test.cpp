@@ -181,18 +181,20 @@ TEST_F(ReaderDragTest, TheReaderFollowsThePointerFromTheSecondTick) {
     EXPECT_FALSE(c().TimerCalendarDropDownStripMove.Enabled());
 }
 
-TEST_F(ReaderDragTest, UserMousePositionComparesExactly) {
-    world.pointer.position = PixelPoint{40, 50};
-    form->UserMousePosition("Drag");
-    EXPECT_EQ(form->DragPointerX, 40);
-    form->DragLastX = 7;
-    form->UserMousePosition("initial");
-    form->UserMousePosition("DRAG");
-    EXPECT_EQ(form->DragPointerX, 40);
-    EXPECT_FLOAT_EQ(form->DragLastX, 7);
-    form->UserMousePosition("Initial");
-    EXPECT_EQ(form->DragPointerX, 0);
-    EXPECT_FLOAT_EQ(form->DragLastX, 0);
+// A new press starts afresh: no jump by the distance since the last drag.
+TEST_F(ReaderDragTest, ANewPressStartsAfresh) {
+    std::chrono::steady_clock::time_point t{std::chrono::seconds(100)};
+    form->now = [&t] { return t; };  // the presses too far apart to be a double-click
+    for (const PixelPoint p : {PixelPoint{300, 300}, PixelPoint{700, 100}}) {
+        const double left = w().Left(), top = w().Top();
+        t += std::chrono::seconds(5);
+        form->Image_Strip_DropDown_MouseDown(MouseButton::Left);
+        DragTick(p);
+        EXPECT_DOUBLE_EQ(w().Left(), left) << p.x;
+        EXPECT_DOUBLE_EQ(w().Top(), top) << p.x;
+        DragTick(PixelPoint{p.x + 10, p.y});
+        form->Image_Strip_DropDown_MouseUp(MouseButton::Left);
+    }
 }
 
 }  // namespace

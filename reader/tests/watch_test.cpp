@@ -1,3 +1,5 @@
+#include <functional>
+
 #include "platform/window_stacking.h"
 #include "reader/tests/reader_fixture.h"
 
@@ -114,26 +116,36 @@ protected:
     void SetUp() override { Start({2026, 12, 6}); }
 };
 
-TEST_F(CloseTest, ExitUnloadsTheReaderAndTurnsTheStripsArrowBack) {
-    form->Show();
-    form->Reader_Wide = true;
-    strip::DropWindow_Content = std::string("mnuHelp");
-    form->Label5_MouseUp(MouseButton::Right);
-    form->Label5_MouseUp(MouseButton::Middle);
-    EXPECT_TRUE(form->Loaded());
-    EXPECT_EQ(strip.closed_calls, 0);
+// Exit's left click and the Esc key alike; the other buttons do nothing.
+TEST_F(CloseTest, ExitAndEscapeUnloadTheReaderAndTurnTheStripsArrowBack) {
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"Exit", [this] { form->Label5_MouseUp(MouseButton::Left); }},
+        {"Esc", [this] { EXPECT_TRUE(w().on_key(platform::Key::Escape)); }},
+    };
+    for (const auto& [what, close] : ways) {
+        SCOPED_TRACE(what);
+        Start({2026, 12, 6});
+        strip.closed_calls = 0;
+        form->Show();
+        form->Reader_Wide = true;
+        strip::DropWindow_Content = std::string("mnuHelp");
+        form->Label5_MouseUp(MouseButton::Right);
+        form->Label5_MouseUp(MouseButton::Middle);
+        EXPECT_TRUE(form->Loaded());
+        EXPECT_EQ(strip.closed_calls, 0);
 
-    form->Label5_MouseUp(MouseButton::Left);
-    EXPECT_FALSE(form->Loaded());
-    EXPECT_FALSE(form->Visible());
-    EXPECT_FALSE(form->Reader_Wide);
-    EXPECT_EQ(strip::DropWindow_Content, strip::DropWindowContent(0));
-    EXPECT_EQ(strip.closed_calls, 1);
-    // Once unloaded, its handlers and ticks do nothing.
-    form->TmrCheckMouse_Timer();
-    form->ImageControl_Click();
-    form->Image_Strip_DropDown_DblClick();
-    EXPECT_FALSE(form->Loaded());
+        close();
+        EXPECT_FALSE(form->Loaded());
+        EXPECT_FALSE(form->Visible());
+        EXPECT_FALSE(form->Reader_Wide);
+        EXPECT_EQ(strip::DropWindow_Content, strip::DropWindowContent(0));
+        EXPECT_EQ(strip.closed_calls, 1);
+        // Once unloaded, its handlers and ticks do nothing.
+        form->TmrCheckMouse_Timer();
+        form->ImageControl_Click();
+        form->Image_Strip_DropDown_DblClick();
+        EXPECT_FALSE(form->Loaded());
+    }
 }
 
 TEST_F(CloseTest, AfterExitWhileMaximisedTheNextOpeningIsNormal) {

@@ -7,7 +7,6 @@ namespace tarnvel::richtext {
 namespace {
 
 using test::plain;
-using test::read;
 
 struct Case {
     const char* name;
@@ -164,10 +163,6 @@ TEST(NotRichText, RefusedUnlessItStartsWithRtfGroup) {
     EXPECT_FALSE(parse_rtf("{\\RTF1 a}"));
     ASSERT_TRUE(parse_rtf("{\\rtf"));
     EXPECT_EQ(parse_rtf("{\\rtf")->text, u"");
-}
-
-TEST(Counting, SurrogatePairIsTwoUnits) {
-    EXPECT_EQ(read(R"({\rtf1 \u-10179?\u-8704?})").text.size(), 2u);
 }
 
 }  // namespace

@@ -85,19 +85,21 @@ TEST(ParaFormat, PropertiesApplyToTheParagraphTheyEnd) {
     EXPECT_EQ(d.paragraphs[4].end, d.text.size());
 }
 
-TEST(ParaFormat, DroppedLastMarkKeepsItsParagraphFormat) {
-    const Document d = read(R"({\rtf1\pard one\par\pard\qc two\par})");
-    EXPECT_EQ(d.text, u"one\r\ntwo");
-    ASSERT_EQ(d.paragraphs.size(), 2u);
-    EXPECT_EQ(d.paragraphs[1].format.alignment, Alignment::Center);
-    EXPECT_EQ(d.paragraphs[1].end, d.text.size());
-}
-
-TEST(ParaFormat, LineBreakStaysInsideItsParagraph) {
-    const Document d = read(R"({\rtf1\qc a\line b})");
-    EXPECT_EQ(d.text, u"a\r\nb");
-    ASSERT_EQ(d.paragraphs.size(), 1u);
-    EXPECT_EQ(d.paragraphs[0].format.alignment, Alignment::Center);
+// The last paragraph keeps its centring after a dropped last mark; a line break stays inside
+// its paragraph.
+TEST(ParaFormat, TheLastParagraphKeepsItsFormat) {
+    const struct {
+        const char* rtf;
+        std::u16string_view text;
+        std::size_t paragraphs;
+    } cases[] = {{R"({\rtf1\pard one\par\pard\qc two\par})", u"one\r\ntwo", 2}, {R"({\rtf1\qc a\line b})", u"a\r\nb", 1}};
+    for (const auto& c : cases) {
+        const Document d = read(c.rtf);
+        EXPECT_EQ(d.text, c.text);
+        ASSERT_EQ(d.paragraphs.size(), c.paragraphs) << c.rtf;
+        EXPECT_EQ(d.paragraphs.back().format.alignment, Alignment::Center);
+        EXPECT_EQ(d.paragraphs.back().end, d.text.size());
+    }
 }
 
 TEST(FontTable, NamesDecodedAndUnicode) {

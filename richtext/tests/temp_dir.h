@@ -1,9 +1,11 @@
 #pragma once
-// A fresh folder under the system's temporary folder, removed with its content at scope end.
+// A fresh folder under the system's temporary folder, removed with its content at scope end,
+// and whole files read and written.
 
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -25,14 +27,33 @@ public:
 
     const std::filesystem::path& path() const { return path_; }
 
-    std::filesystem::path write(const std::string& name, std::string_view bytes) const {
-        const auto p = path_ / name;
-        std::ofstream(p, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        return p;
-    }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+    std::filesystem::path write(const std::string& name, std::string_view bytes) const;
 
 private:
     std::filesystem::path path_;
 };
 
+inline std::string ReadFile(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+inline void WriteFile(const std::filesystem::path& p, std::string_view bytes) {
+    std::ofstream(p, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+inline std::filesystem::path TempDir::write(const std::string& name, std::string_view bytes) const {
+    WriteFile(path_ / name, bytes);
+    return path_ / name;
+}
+
 }  // namespace tarnvel::richtext::test
+
+namespace tarnvel::test {
+using richtext::test::ReadFile;
+using richtext::test::TempDir;
+using richtext::test::WriteFile;
+}  // namespace tarnvel::test

@@ -104,25 +104,6 @@ TEST_F(StripTest, TheClosePictureHidesTheCalendar) {
     EXPECT_TRUE(form->Loaded());
 }
 
-// Left hidden for days, the calendar still follows the date: the icon's tooltip is
-// the only date the user sees then. Hover and watermarks wait for the strip.
-TEST_F(StripTest, HiddenStripFollowsTheDateButDrawsNothing) {
-    Start({2027, 3, 13});
-    Tick(2);
-    form->ImageClose_MouseUp(MouseButton::Left);
-    ASSERT_FALSE(form->Visible());
-    EXPECT_TRUE(c().TmrCheckMouse.Enabled());
-    calls.clear();
-    world.clock.today = {2027, 3, 14};
-    Tick();
-    EXPECT_EQ(calls, std::vector<std::string>{"SetTrayTip 1 Chet, Sammat 559 Nanakshahi"});
-    EXPECT_EQ(c().Label6.Caption(), "Happy New Year, \"Nanakshahi 559\"");
-    EXPECT_TRUE(w().PrintedLines().empty());
-    form->Show();
-    Tick();
-    EXPECT_EQ(w().PrintedLines().size(), 7u) << "the New Year watermark, once shown";
-}
-
 // Where the desktop has no notification area, the strip's own right-click menu
 // carries "Exit"; elsewhere a right click does nothing.
 TEST_F(StripTest, RightClickOffersExitOnlyWithoutANotificationArea) {

@@ -40,16 +40,6 @@ TEST_F(StripTest, LoadFollowsTheStoredLogOnSettingAndShowRaisesTheResizeStep) {
     EXPECT_DOUBLE_EQ(c().ImageClose.Top(), 90);
 }
 
-TEST_F(StripTest, ResizeStepGreetsThenSearches) {
-    // 14 April is 1 Vaisakh: the New Year check hides the line and the search then
-    // greets the observance. The other order would leave the line hidden.
-    Start({2027, 4, 14});
-    EXPECT_TRUE(c().Label6.Visible());
-    EXPECT_EQ(c().Label6.Caption(), "\"Happy Vaisakhi\"");
-    EXPECT_EQ(c().Label6.ForeColor(), ColourSaffron);
-    EXPECT_EQ(ModuleEventFinder.DaysToEvent, 0);
-}
-
 TEST_F(StripTest, ResizeStepClearsEventFoundBeforeItsSearch) {
     ModuleEventFinder.EventFound = true;  // left from a search on an earlier day
     Start({2027, 4, 20});
@@ -90,16 +80,6 @@ TEST_F(StripTest, InitialMoveActsOnlyOnInitialInAnyCase) {
     form->Initial_Move("INITIAL");
     EXPECT_DOUBLE_EQ(w().Left(), 10650);
     EXPECT_EQ(c().Label2.Caption(), ModuleNanakshahiDate.NanakshahiDate_English);
-}
-
-TEST_F(StripTest, Label6GrowsToTheLeftKeepingItsRightEdge) {
-    Start({2027, 3, 14});
-    const platform::Label& l = c().Label6;
-    ASSERT_TRUE(l.Visible());
-    EXPECT_EQ(l.Caption(), "Happy New Year, \"Nanakshahi 559\"");
-    EXPECT_GT(l.Width(), 870);
-    EXPECT_DOUBLE_EQ(l.Left() + l.Width(), 7320);
-    EXPECT_GT(l.Left(), 0);
 }
 
 TEST_F(StripTest, Label2KeepsItsCentreAsTextAndFontChange) {

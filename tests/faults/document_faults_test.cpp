@@ -3,6 +3,7 @@
 // The reader keeps working with what it can read, the strip keeps ticking.
 #include "richtext/utf.h"
 #include "strip/drop_window_content.h"
+#include "app/tests/program_fixture.h"
 #include "tests/faults/fault_fixture.h"
 
 namespace tarnvel::test {
@@ -15,11 +16,7 @@ class DocumentFaultTest : public FaultTest {
 protected:
     std::string Shown() { return richtext::to_utf8(prog->reader().controls().rchParagraph.Text()); }
     // The first line of what the reader shows; sections begin with their heading.
-    std::string Heading() {
-        const std::string s = Shown();
-        const std::size_t b = s.find_first_not_of("\r\n");
-        return b == std::string::npos ? "" : s.substr(b, s.find_first_of("\r\n", b) - b);
-    }
+    std::string Heading() { return FirstLine(Shown()); }
     std::string Tag() {
         const auto* t = std::get_if<std::string>(&strip::DropWindow_Content);
         return t ? *t : "";
@@ -61,7 +58,7 @@ std::string Nested(std::size_t depth) {
 // Each fault is made while the reader shows 12 April's history entry; the next day
 // change asks for 13 April's. What it cannot read leaves the old entry in place.
 TEST_F(DocumentFaultTest, BrokenHistoryDocumentLeavesTheReaderAndStripWorking) {
-    const std::string good = ReadAll(docs / "Two.rtf");
+    const std::string good = ReadFile(docs / "Two.rtf");
     const struct {
         const char* what;
         std::function<void(const fs::path&)> make;
@@ -70,26 +67,28 @@ TEST_F(DocumentFaultTest, BrokenHistoryDocumentLeavesTheReaderAndStripWorking) {
         {"missing", [](const fs::path& p) { fs::remove(p); }, Shows::OldEntry},
         {"a folder", [](const fs::path& p) { fs::remove(p), fs::create_directory(p); }, Shows::OldEntry},
         {"cut off after 13 April's entry",
-         [&good](const fs::path& p) { WriteAll(p, good.substr(0, good.find("APRIL14") + 3)); }, Shows::NewEntry},
+         [&good](const fs::path& p) { WriteFile(p, good.substr(0, good.find("APRIL14") + 3)); }, Shows::NewEntry},
         {"cut off in the middle of a control word",
-         [&good](const fs::path& p) { WriteAll(p, good.substr(0, good.size() / 2)); }, Shows::NewEntry},
+         [&good](const fs::path& p) { WriteFile(p, good.substr(0, good.size() / 2)); }, Shows::NewEntry},
         // Read as far as the reader's nesting allows; the marker lies deeper than that.
-        {"a million nested groups", [](const fs::path& p) { WriteAll(p, Nested(1'000'000)); }, Shows::Notice},
+        {"a million nested groups", [](const fs::path& p) { WriteFile(p, Nested(1'000'000)); }, Shows::Notice},
         {"larger than 16 MB",
          [&good](const fs::path& p) {
              std::string big = good.substr(0, good.rfind('}'));
              big += std::string(17u << 20, ' ') + "}";
-             WriteAll(p, big);
+             WriteFile(p, big);
          },
          Shows::OldEntry},
-        {"plain text", [](const fs::path& p) { WriteAll(p, "APRIL13\nnot rich text\nAPRIL13\n"); },
+        {"plain text", [](const fs::path& p) { WriteFile(p, "APRIL13\nnot rich text\nAPRIL13\n"); },
+         Shows::OldEntry},
+        {"a named pipe, which would wait for a writer", [](const fs::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); },
          Shows::OldEntry},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         std::error_code ec;
         fs::remove_all(docs / "Two.rtf", ec);
-        WriteAll(docs / "Two.rtf", good);
+        WriteFile(docs / "Two.rtf", good);
         world.clock.today = {2027, 4, 12};
         Start();
         OpenHistory();
@@ -127,7 +126,7 @@ TEST_F(DocumentFaultTest, DocumentReplacedWhileShownIsReadAfreshAtTheNextLoad) {
     Start();
     OpenHistory();
     ASSERT_EQ(Heading(), "12 April");
-    WriteAll(docs / "Two.rtf",
+    WriteFile(docs / "Two.rtf",
              "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}APRIL12\\par\nNew twelfth\\par\nAPRIL12\\par\n"
              "APRIL13\\par\nNew thirteenth\\par\nAPRIL13\\par\n}");
     Tick();  // the same day: nothing is reloaded

@@ -11,11 +11,9 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <optional>
-#include <sstream>
 #include <string>
 
 #include "platform/application.h"
@@ -23,22 +21,12 @@
 #include "platform/fake/fakes.h"
 #include "platform/os/autostart.h"
 #include "platform/os/ini_store.h"
+#include "richtext/tests/temp_dir.h"
 #include "app/program.h"
 
 namespace tarnvel::test {
 
 namespace fs = std::filesystem;
-
-inline std::string ReadAll(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-inline void WriteAll(const fs::path& p, const std::string& data) {
-    std::ofstream(p, std::ios::binary | std::ios::trunc) << data;
-}
 
 // Runs `body` in a child that has given up root for good (user and group 65534), where
 // permission bits hold; returns the child's exit status, or -1 when it died.

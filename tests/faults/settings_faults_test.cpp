@@ -46,7 +46,7 @@ TEST_F(FaultTest, DamagedSettingsFileKeepsEveryByteAndGainsTheProgramsValues) {
         SCOPED_TRACE(c.what);
         fs::remove_all(config / "autostart");
         world.message_box.shown.clear();
-        WriteAll(SettingsFile(), c.before);
+        WriteFile(SettingsFile(), c.before);
         UpdateRegistryFlag = !c.flag;  // what a previous start would leave; the load must set it
 
         Start();
@@ -57,7 +57,7 @@ TEST_F(FaultTest, DamagedSettingsFileKeepsEveryByteAndGainsTheProgramsValues) {
         prog->Exit();
         EXPECT_TRUE(prog->quit());
         EXPECT_TRUE(world.message_box.shown.empty()) << Messages()[0];
-        EXPECT_EQ(ReadAll(SettingsFile()), c.after);
+        EXPECT_EQ(ReadFile(SettingsFile()), c.after);
         EXPECT_EQ(std::distance(fs::directory_iterator(config), {}), 2) << "the file and the autostart folder";
         prog.reset();
     }
@@ -73,7 +73,7 @@ TEST_F(FaultTest, UnreadableSettingsFileIsMovedAsideOnceAndTheExitSaysSo) {
         int error;
         fs::file_type kept;
     } cases[] = {
-        {"10 MB", [&](const fs::path& p) { WriteAll(p, big); }, EFBIG, fs::file_type::regular},
+        {"10 MB", [&](const fs::path& p) { WriteFile(p, big); }, EFBIG, fs::file_type::regular},
         {"a named pipe nobody writes to", [](const fs::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); }, EINVAL,
          fs::file_type::fifo},
         {"a link pointing at itself", [](const fs::path& p) { fs::create_symlink(p, p); }, ELOOP,
@@ -98,10 +98,10 @@ TEST_F(FaultTest, UnreadableSettingsFileIsMovedAsideOnceAndTheExitSaysSo) {
                                                        " could not be read (" + std::strerror(c.error) +
                                                        "), so it was kept as " + aside.string() +
                                                        " and the settings were saved in a new file."});
-        EXPECT_EQ(ReadAll(SettingsFile()), GoodSettings());
+        EXPECT_EQ(ReadFile(SettingsFile()), GoodSettings());
         EXPECT_EQ(fs::symlink_status(aside).type(), c.kept);
         if (c.error == EFBIG) {
-            EXPECT_TRUE(ReadAll(aside) == big) << "kept byte for byte";
+            EXPECT_TRUE(ReadFile(aside) == big) << "kept byte for byte";
         }
         prog.reset();
 
@@ -109,26 +109,10 @@ TEST_F(FaultTest, UnreadableSettingsFileIsMovedAsideOnceAndTheExitSaysSo) {
         Start();
         prog->Exit();
         EXPECT_TRUE(world.message_box.shown.empty()) << "once";
-        EXPECT_EQ(ReadAll(SettingsFile()), GoodSettings());
+        EXPECT_EQ(ReadFile(SettingsFile()), GoodSettings());
         EXPECT_EQ(std::distance(fs::directory_iterator(config), {}), 3) << "the file, the one kept, autostart";
         prog.reset();
     }
-}
-
-TEST_F(FaultTest, FolderInPlaceOfTheSettingsFileStartsWithDefaultsAndExitSaysSo) {
-    fs::create_directory(SettingsFile());
-    Start();
-    ExpectRunning(kGregorian, kEnglish);
-    EXPECT_TRUE(world.message_box.shown.empty());
-
-    prog->Exit();
-    EXPECT_TRUE(prog->quit());
-    ASSERT_EQ(world.message_box.shown.size(), 1u);
-    const std::string text = world.message_box.shown[0].text;
-    EXPECT_NE(text.find("could not be saved"), std::string::npos) << text;
-    EXPECT_NE(text.find(SettingsFile().string()), std::string::npos) << text;
-    EXPECT_NE(text.find(std::strerror(EISDIR)), std::string::npos) << text;
-    EXPECT_TRUE(fs::is_directory(SettingsFile()));
 }
 
 // The real file calls, with the disk filling up after a few bytes of any write.
@@ -144,25 +128,42 @@ public:
 
 constexpr const char* kOldSettings = "[Tarnvel]\nVersion=Tarnvel 0.9\nUpdateRegistry=True\nRun_Startup=1\n";
 
-// Also when the old file is one the program would have moved aside: it stays where it was.
-TEST_F(FaultTest, FullDiskAtExitKeepsTheOldFileAndNamesTheCause) {
-    for (const std::string& old : {std::string(kOldSettings), std::string(10 << 20, 'x')}) {
-        SCOPED_TRACE(old.size());
+// An exit that cannot save still ends the program, says why once and leaves what was there:
+// a folder in the file's place, or the old file on a full disk (also one the program would
+// have moved aside), with nothing half-written or moved beside it.
+TEST_F(FaultTest, AnExitThatCannotSaveKeepsWhatWasThereAndNamesTheCause) {
+    FullDisk full;
+    const struct {
+        const char* what;
+        std::string old;  // empty: a folder in the file's place
+        platform::os::FileLayer& layer;
+        int error;
+    } cases[] = {
+        {"a folder in the file's place", "", platform::os::FileLayer::Real(), EISDIR},
+        {"a full disk", kOldSettings, full, ENOSPC},
+        {"a full disk under a file too large to read", std::string(10 << 20, 'x'), full, ENOSPC},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
         world.message_box.shown.clear();
-        WriteAll(SettingsFile(), old);
-        FullDisk full;
-        platform::os::IniStore store({}, full);
+        fs::remove_all(SettingsFile());
+        if (c.old.empty()) fs::create_directory(SettingsFile());
+        else WriteFile(SettingsFile(), c.old);
+        platform::os::IniStore store({}, c.layer);
         Start(store);
-        EXPECT_EQ(UpdateRegistryFlag, old == kOldSettings);
+        ExpectRunning(kGregorian, kEnglish);
+        EXPECT_TRUE(world.message_box.shown.empty());
+        EXPECT_EQ(UpdateRegistryFlag, c.old == kOldSettings);
 
         prog->Exit();
         EXPECT_TRUE(prog->quit());
         EXPECT_FALSE(prog->strip().Loaded());
         EXPECT_FALSE(prog->reader().Loaded());
         ASSERT_EQ(world.message_box.shown.size(), 1u);
-        EXPECT_NE(world.message_box.shown[0].text.find(std::strerror(ENOSPC)), std::string::npos)
-            << world.message_box.shown[0].text;
-        EXPECT_TRUE(ReadAll(SettingsFile()) == old);
+        const std::string text = world.message_box.shown[0].text;
+        EXPECT_NE(text.find("could not be saved to " + SettingsFile().string()), std::string::npos) << text;
+        EXPECT_NE(text.find(std::strerror(c.error)), std::string::npos) << text;
+        EXPECT_TRUE(c.old.empty() ? fs::is_directory(SettingsFile()) : ReadFile(SettingsFile()) == c.old);
         for (const auto& e : fs::directory_iterator(config))  // no half-written or moved files beside it
             EXPECT_TRUE(e.path() == SettingsFile() || e.path() == config / "autostart") << e.path();
         prog.reset();
@@ -195,7 +196,7 @@ TEST_F(FaultTest, SettingsFileTheUserMayNotReadOrChange) {
         SCOPED_TRACE(c.what);
         fs::remove_all(config / "autostart");
         fs::remove(aside);
-        WriteAll(SettingsFile(), c.old);
+        WriteFile(SettingsFile(), c.old);
         ASSERT_EQ(::chown(SettingsFile().c_str(), 65534, 65534), 0);
         ::chmod(SettingsFile().c_str(), c.mode);
         const int status = AsUnprivilegedChild([&] {
@@ -206,9 +207,9 @@ TEST_F(FaultTest, SettingsFileTheUserMayNotReadOrChange) {
             return Messages() == c.messages ? 0 : 3;
         });
         EXPECT_EQ(status, 0);
-        EXPECT_EQ(ReadAll(SettingsFile()), c.after);
+        EXPECT_EQ(ReadFile(SettingsFile()), c.after);
         if (c.mode == 0000) {
-            EXPECT_EQ(ReadAll(aside), c.old);
+            EXPECT_EQ(ReadFile(aside), c.old);
             EXPECT_EQ(fs::status(aside).permissions(), fs::perms::none) << "moved as it was";
         } else {
             EXPECT_FALSE(fs::exists(aside));
@@ -219,7 +220,7 @@ TEST_F(FaultTest, SettingsFileTheUserMayNotReadOrChange) {
 // Root writes anywhere: the exit runs in a child that gave up root, against a folder
 // it may read but not write.
 TEST_F(FaultTest, FolderNotWritableAtExitKeepsTheOldFileAndNamesTheCause) {
-    WriteAll(SettingsFile(), kOldSettings);
+    WriteFile(SettingsFile(), kOldSettings);
     ::chmod(SettingsFile().c_str(), 0644);
     Start();
     ::chmod(config.c_str(), 0555);
@@ -233,7 +234,7 @@ TEST_F(FaultTest, FolderNotWritableAtExitKeepsTheOldFileAndNamesTheCause) {
         return 0;
     });
     EXPECT_EQ(status, 0);
-    EXPECT_EQ(ReadAll(SettingsFile()), kOldSettings);
+    EXPECT_EQ(ReadFile(SettingsFile()), kOldSettings);
 }
 
 TEST_F(FaultTest, MissingAutostartFolderIsCreatedSilently) {
@@ -241,21 +242,21 @@ TEST_F(FaultTest, MissingAutostartFolderIsCreatedSilently) {
     Start();
     ExpectRunning(kGregorian, kEnglish);
     EXPECT_TRUE(world.message_box.shown.empty());
-    const std::string entry = ReadAll(AutostartEntry());
+    const std::string entry = ReadFile(AutostartEntry());
     EXPECT_NE(entry.find("Exec="), std::string::npos) << entry;
 }
 
 TEST_F(FaultTest, FileInPlaceOfTheAutostartFolderIsReportedOnceAndTheStartGoesOn) {
-    WriteAll(config / "autostart", "not a folder");
+    WriteFile(config / "autostart", "not a folder");
     Start();
     ExpectRunning(kGregorian, kEnglish);
     ASSERT_EQ(world.message_box.shown.size(), 1u);
     EXPECT_EQ(world.message_box.shown[0].text,
               "Error " + std::to_string(ENOTDIR) + " opening key\r\n" + std::strerror(ENOTDIR));
-    EXPECT_EQ(ReadAll(config / "autostart"), "not a folder");
+    EXPECT_EQ(ReadFile(config / "autostart"), "not a folder");
     // The exit still saves.
     prog->Exit();
-    EXPECT_EQ(ReadAll(SettingsFile()), GoodSettings());
+    EXPECT_EQ(ReadFile(SettingsFile()), GoodSettings());
 }
 
 // The start, in a child without root: the message the user sees is the status's text.

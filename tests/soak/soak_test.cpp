@@ -38,12 +38,6 @@ long ResidentKb() {
     return -1;
 }
 
-std::string FirstLine(const std::string& text) {
-    std::size_t b = text.find_first_not_of("\r\n");
-    if (b == std::string::npos) return "";
-    return text.substr(b, text.find_first_of("\r\n", b) - b);
-}
-
 // When the calendar sits in the notification area: the first days of December every
 // year, New Year's eve and day every third year, Parkash Purab every fourth year.
 bool HiddenOn(year_month_day g) {
@@ -169,12 +163,23 @@ protected:
         return out.str();
     }
 
+    // A failing day, told once with what was happening: `m` lists the mismatches, empty for none.
+    void Fail(const std::string& when, year_month_day g, const std::string& m) {
+        if (m.empty()) return;
+        ADD_FAILURE() << when << " " << LongGregorian(g) << ":" << m;
+        ++failing_days;
+    }
+
     void Check(sys_days d, const DayTable& table, const char* when) {
         const std::string m = Mismatches(d, table);
         notify.calls.clear();
-        if (m.empty()) return;
-        ADD_FAILURE() << when << " " << LongGregorian(year_month_day{d}) << ":" << m;
-        ++failing_days;
+        Fail(when, year_month_day{d}, m);
+    }
+    // The clock reaches `d` (see SetToday) and the watches tick on; then all is checked.
+    void Reach(sys_days d, const DayTable& table, const char* when) {
+        SetToday(d);
+        Tick(3);
+        Check(d, table, when);
     }
 
     // The user's doings of the day: hiding to or showing from the notification area, and
@@ -187,26 +192,16 @@ protected:
         const bool shown_again = !HiddenOn(g) && hidden;
         if (shown_again) prog->ClickIcon();
         hidden = HiddenOn(g);
-        if (shown_again && reader_mode != ReaderMode::Closed) {
-            const std::string m = ReaderMismatches(g, table.at(d));
-            if (!m.empty()) {
-                ADD_FAILURE() << "showing the calendar again on " << LongGregorian(g) << ":" << m;
-                ++failing_days;
-            }
-        }
-        if (s.Visible() == hidden) {
-            ADD_FAILURE() << (hidden ? "hiding on " : "showing on ") << LongGregorian(g) << " did not take";
-            ++failing_days;
-        }
+        if (shown_again && reader_mode != ReaderMode::Closed)
+            Fail("showing the calendar again on", g, ReaderMismatches(g, table.at(d)));
+        if (s.Visible() == hidden) Fail(hidden ? "hiding on" : "showing on", g, " did not take");
         // Hidden, the calendar sleeps: no pointer watch runs, the date watch waits for midnight.
         const bool resting =
             !s.controls().TmrCheckMouse.Enabled() && !(r.Loaded() && r.controls().TmrCheckMouse.Enabled());
-        if (hidden != resting || hidden != date_watch.Started()) {
-            ADD_FAILURE() << (hidden ? "hidden" : "shown") << " on " << LongGregorian(g) << ", the strip's watch "
-                          << (s.controls().TmrCheckMouse.Enabled() ? "runs" : "rests") << ", the date watch "
-                          << (date_watch.Started() ? "runs" : "rests");
-            ++failing_days;
-        }
+        if (hidden != resting || hidden != date_watch.Started())
+            Fail(hidden ? "hidden on" : "shown on", g,
+                 std::string(" the strip's watch ") + (s.controls().TmrCheckMouse.Enabled() ? "runs" : "rests") +
+                     ", the date watch " + (date_watch.Started() ? "runs" : "rests"));
         const ReaderMode want = ReaderOn(g);
         if (!s.Visible() || want == reader_mode) return;
         if (want == ReaderMode::Closed) {
@@ -217,11 +212,7 @@ protected:
             else r.Label1_MouseDown(MouseButton::Left);
         }
         reader_mode = want;
-        const std::string m = ReaderMismatches(g, table.at(d));
-        if (!m.empty()) {
-            ADD_FAILURE() << "opening the reader on " << LongGregorian(g) << ":" << m;
-            ++failing_days;
-        }
+        Fail("opening the reader on", g, ReaderMismatches(g, table.at(d)));
     }
 
     // A pointer that wanders over the strip's links and date and away again.
@@ -256,29 +247,19 @@ protected:
         int k = 0;
         for (sys_days d = first + days{1}; d < end && failing_days < 5; d += days{1}, ++k) {
             Tick(3);  // the last ticks of the old day
-            SetToday(d);
-            Tick(3);
-            Check(d, table, "day change to");
+            Reach(d, table, "day change to");
             Act(d, table);
             if (k % 7 == 0) Wander(k / 7);
             Tick(2);  // coarser steps through the day
             if (d == backwards) {
                 // The clock is set back a day in the afternoon; the next midnight comes again.
-                SetToday(d - days{1});
-                Tick(3);
-                Check(d - days{1}, table, "clock set back to");
-                SetToday(d);
-                Tick(3);
-                Check(d, table, "clock set forward again to");
+                Reach(d - days{1}, table, "clock set back to");
+                Reach(d, table, "clock set forward again to");
             }
             if (d == zone_change) {
                 // A time-zone change carries the date a day ahead, and back again.
-                SetToday(d + days{1});
-                Tick(3);
-                Check(d + days{1}, table, "time zone carried to");
-                SetToday(d);
-                Tick(3);
-                Check(d, table, "time zone back to");
+                Reach(d + days{1}, table, "time zone carried to");
+                Reach(d, table, "time zone back to");
             }
             if (k % 64 == 0) platform::Application::ProcessEvents(0);
             if (d == sys_days{year_month_day{kFirst.year() + std::chrono::years{years / 2}, January, 1d}}) {

@@ -8,7 +8,7 @@
 
 #include "platform/os/autostart.h"
 #include "platform/os/desktop_entry.h"
-#include "platform/os/tests/temp_dir.h"
+#include "richtext/tests/temp_dir.h"
 
 namespace tarnvel::platform::os {
 namespace {
@@ -154,18 +154,6 @@ TEST(Autostart, RefusesWhatIsNotAWellFormedTextValue) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home.path()), {}), 0);
     RegKey other = 0;
     EXPECT_EQ(reg.RegCreateKeyExA(HKEY_CURRENT_USER_, "Software\\Other", 0, "0", 0, KEY_WRITE_, &other), EINVAL);
-}
-
-TEST(Autostart, FileInPlaceOfTheFolder) {
-    TempDir home;
-    test::WriteFile(home / "autostart", "not a folder");
-    AutostartRegistry reg(home / "autostart");
-    RegKey key = 0;
-    const long e = reg.RegCreateKeyExA(HKEY_CURRENT_USER_, RunKeyPath, 0, "0", 0, KEY_WRITE_, &key);
-    EXPECT_EQ(e, ENOTDIR);
-    EXPECT_EQ(key, 0u);
-    EXPECT_EQ(reg.ErrorText(e), "Not a directory");
-    EXPECT_EQ(test::ReadFile(home / "autostart"), "not a folder");
 }
 
 }  // namespace

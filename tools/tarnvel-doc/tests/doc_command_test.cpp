@@ -8,7 +8,7 @@
 namespace tarnvel::doc {
 namespace {
 
-using test::read_file;
+using test::ReadFile;
 const std::string kDocument = TARNVEL_RICHTEXT_FIXTURES "/lo-text.rtf";
 
 test::ProcessResult doc(std::vector<std::string> args) {
@@ -29,7 +29,7 @@ TEST(Commands, TextAndSectionsOfARealDocument) {
     // LibreOffice's export of the same file in the reader's counting: no byte-order mark, CR LF
     // between paragraphs, none after the last.
     std::string expected;
-    for (const char c : read_file(TARNVEL_RICHTEXT_FIXTURES "/lo-text.txt").substr(3)) expected += c == '\n' ? "\r\n" : std::string(1, c);
+    for (const char c : ReadFile(TARNVEL_RICHTEXT_FIXTURES "/lo-text.txt").substr(3)) expected += c == '\n' ? "\r\n" : std::string(1, c);
     expected.resize(expected.size() - 2);
     EXPECT_EQ(doc({"text", kDocument}).out, expected);
     EXPECT_EQ(doc({"show", kDocument, "Month1"}).out, "\u0A1A\u0A47\u0A24 \u0A17\u0A4B\u0A35\u0A3F\u0A70\u0A26\u0A41 \u0A05\u0A30\u0A3E\u0A27\u0A40\u0A10\r\n");
