@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "platform/picture_scale.h"
 #include "platform/qt/accessible.h"
 #include "platform/qt/convert.h"
 #include "platform/qt/window_impl.h"
@@ -19,7 +20,8 @@ class PictureWidget : public QWidget, public qt::AccessibleSource {
 public:
     PictureWidget(Picture* p, QWidget* parent) : QWidget(parent), owner(p) { setMouseTracking(true); }
     Picture* owner;
-    QPixmap pixmap;
+    QPixmap pixmap;  // the 1x drawing
+    std::string name;  // of the drawing, for the finer one
     bool stretch = false;
     bool marked = false;
 
@@ -32,17 +34,29 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        if (!pixmap.isNull()) {
+        const qreal ratio = devicePixelRatioF();
+        if (!pixmap.isNull() && DrawingScale(ratio) == 1) {
             if (stretch)
                 p.drawPixmap(rect(), pixmap);
             else
                 p.drawPixmap(0, 0, pixmap);
+        } else if (!pixmap.isNull()) {
+            p.drawPixmap(QPointF(0, 0), Shown(ratio));
         }
         if (marked) qt::DrawFocusMark(p, this);
     }
     void mousePressEvent(QMouseEvent* e) override { qt::DeliverButton(owner->mouse.down, e); }
     void mouseReleaseEvent(QMouseEvent* e) override { qt::DeliverButton(owner->mouse.up, e); }
     void mouseMoveEvent(QMouseEvent* e) override { qt::DeliverMove(owner->mouse.move, e); }
+
+private:
+    QPixmap shown;  // the 2x drawing at the device size it was last shown at
+    std::string shown_name;
+    qreal shown_ratio = 0;
+
+    // The 2x drawing made the size of the shown picture in device pixels, so that the painter
+    // copies it pixel for pixel instead of enlarging or blurring it.
+    const QPixmap& Shown(qreal ratio);
 };
 
 QString AssetPath(std::string_view name) {
@@ -66,6 +80,25 @@ QSize AssetSize(std::string_view name) {
 }
 
 }  // namespace qt
+
+namespace {
+
+const QPixmap& PictureWidget::Shown(qreal ratio) {
+    const PixelSize device = stretch ? PixelSize{DevicePixels(width(), ratio), DevicePixels(height(), ratio)}
+                                     : ShownSize({pixmap.width(), pixmap.height()}, ratio);
+    const QSize size(device.width, device.height);
+    if (shown_ratio == ratio && shown.size() == size && shown_name == name) return shown;
+    QImage drawing = qt::ReadAsset(DrawingName(name, 2));
+    if (drawing.isNull()) drawing = pixmap.toImage();  // a picture drawn at 1x only
+    if (drawing.size() != size) drawing = drawing.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    shown = QPixmap::fromImage(drawing);
+    shown.setDevicePixelRatio(ratio);
+    shown_ratio = ratio;
+    shown_name = name;
+    return shown;
+}
+
+}  // namespace
 
 struct Picture::Impl final : Window::Impl::Control {
     Picture* owner = nullptr;
@@ -91,6 +124,7 @@ struct Picture::Impl final : Window::Impl::Control {
     void CreateWidget(QWidget* client) override {
         w = new PictureWidget(owner, client);
         if (!name.empty()) w->pixmap = QPixmap::fromImage(qt::ReadAsset(name));
+        w->name = std::string(name);
         w->stretch = stretch;
         w->marked = marked;
         w->setToolTip(qt::ToQString(tooltip));
@@ -117,6 +151,7 @@ bool Picture::SetPicture(std::string_view name) {
     if (d.w) {
         const QPixmap p = QPixmap::fromImage(qt::ReadAsset(name));
         d.w->pixmap = p;
+        d.w->name = std::string(name);
         d.w->update();
         d.size = {p.width(), p.height()};
     } else {

@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "platform/picture_scale.h"
 #include "platform/qt/accessible.h"
 #include "platform/qt/convert.h"
 #include "platform/qt/window_impl.h"
@@ -173,7 +174,13 @@ void Window::SetIcon(std::string_view picture) {
     const QString name = qt::ToQString(picture);
     // Not QIcon(file name): that asks every image plug-in whether the file is theirs.
     const QImage image = qt::ReadAsset(picture);
-    const QIcon icon = image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
+    QIcon icon;
+    if (!image.isNull()) {
+        icon.addPixmap(QPixmap::fromImage(image));
+        // The finer drawing, for docks and window lists on a screen of more device pixels.
+        const QImage fine = qt::ReadAsset(DrawingName(picture, 2));
+        if (!fine.isNull()) icon.addPixmap(QPixmap::fromImage(fine));
+    }
     impl_->icon_picture = icon;
     if (impl_->form) impl_->form->setWindowIcon(icon);
     impl_->icon = qt::RegisterIcon(name, icon);
