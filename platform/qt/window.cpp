@@ -27,9 +27,11 @@ constexpr Colour FrameColour = 0x00646464;
 }  // namespace
 
 void Window::Impl::FormWidget::paintEvent(QPaintEvent*) {
+    // The frame is what the client area, a pixel in from each edge, leaves of the window: filled
+    // rather than outlined, it covers whole device pixels at every scale, where a line one pixel
+    // wide would leave a row of device pixels bare beside it above 1x.
     QPainter p(this);
-    p.setPen(qt::ToQColor(FrameColour));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    p.fillRect(rect(), qt::ToQColor(FrameColour));
 }
 
 void Window::Impl::FormWidget::changeEvent(QEvent* e) {
