@@ -1,5 +1,6 @@
 #include "platform/picture.h"
 
+#include "platform/picture_scale.h"
 #include "platform/win32/keys.h"
 #include "platform/win32/convert.h"
 #include "platform/win32/pictures.h"
@@ -11,7 +12,8 @@ struct Picture::Impl final : win32::Lightweight {
     Picture* owner = nullptr;
     Window* parent = nullptr;
     TwipsPerPixel factors;
-    std::shared_ptr<const win32::Bitmap> bitmap;
+    std::shared_ptr<const win32::Bitmap> bitmap;  // the 1x drawing, whose size the picture has
+    std::shared_ptr<const win32::Bitmap> fine;    // the 2x drawing, above 96 DPI
     double left = 0, top = 0, width = 0, height = 0;
     Accessible accessible;
     bool marked = false;
@@ -32,9 +34,11 @@ struct Picture::Impl final : win32::Lightweight {
     void Paint(HDC dc) const override {
         if (bitmap) {
             RECT r = Bounds();
-            // At natural size from the top-left corner; the window clips what overhangs the box.
-            if (!stretch) r = {r.left, r.top, r.left + bitmap->width, r.top + bitmap->height};
-            win32::DrawPicture(dc, *bitmap, r);
+            // At natural size from the top-left corner, in the screen's pixels; the window clips
+            // what overhangs the box.
+            const PixelSize s = ShownSize({bitmap->width, bitmap->height}, RatioOfFactors(factors));
+            if (!stretch) r = {r.left, r.top, r.left + s.width, r.top + s.height};
+            win32::DrawPicture(dc, fine ? *fine : *bitmap, r);
         }
         if (marked) win32::DrawFocusMark(dc, Bounds());
     }
@@ -56,6 +60,9 @@ Picture::~Picture() = default;
 bool Picture::SetPicture(std::string_view name) {
     if (!impl_->parent) return false;
     impl_->bitmap = win32::LoadPicture(name);
+    // The window's DPI is fixed when it is made; the finer drawing is decoded only where it is shown.
+    const bool finer = impl_->bitmap && DrawingScale(RatioOfFactors(impl_->factors)) == 2;
+    impl_->fine = finer ? win32::LoadPicture(DrawingName(name, 2)) : nullptr;
     impl_->Changed(impl_->Bounds());
     return impl_->bitmap != nullptr;
 }
