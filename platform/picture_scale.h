@@ -1,9 +1,9 @@
 #pragma once
 // Which drawing of a picture a screen shows, and at how many device pixels. Every picture
-// is drawn twice: NAME at its size and NAME@2x at twice the size. A screen with more than
-// one device pixel per pixel (Qt's device pixel ratio; on Windows DPI / 96) shows the 2x
-// drawing, scaled down to the shown size at fractional ratios, so that no drawing is ever
-// enlarged below a ratio of 2.
+// is drawn twice: NAME at its size and NAME@2x at twice the size. Where a pixel of the 1x
+// drawing covers more than one device pixel (Qt's device pixel ratio times the logical DPI
+// over 96; on Windows DPI / 96) the 2x drawing is shown, scaled down to the shown size at
+// fractional ratios, so that no drawing is ever enlarged below a ratio of 2.
 
 #include <cstdint>
 #include <string>
@@ -19,7 +19,8 @@ int DrawingScale(double ratio) noexcept;
 // The name of a picture's drawing at that scale: "close" at 1, "close@2x" at 2.
 std::string DrawingName(std::string_view name, int scale);
 
-// Device pixels per pixel of a Windows screen whose pixels are the device's: its DPI over 96.
+// A window's pixels per pixel of a 1x drawing (whose pixel is 15 twips): its DPI over 96. On
+// Windows these are device pixels; Qt multiplies them by its device pixel ratio.
 double RatioOfFactors(TwipsPerPixel factors) noexcept;
 
 // A length of `pixels` in device pixels, whole: halves up, as the toolkit rounds a window's

@@ -22,6 +22,7 @@ public:
     Picture* owner;
     QPixmap pixmap;  // the 1x drawing
     std::string name;  // of the drawing, for the finer one
+    double pixels_per_drawing_pixel = 1;  // the window's logical pixels per pixel of the 1x drawing
     bool stretch = false;
     bool marked = false;
 
@@ -34,14 +35,15 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        const qreal ratio = devicePixelRatioF();
-        if (!pixmap.isNull() && DrawingScale(ratio) == 1) {
+        const qreal device = devicePixelRatioF();
+        const double ratio = device * pixels_per_drawing_pixel;  // device pixels per 1x drawing pixel
+        if (!pixmap.isNull() && ratio == 1.0) {
             if (stretch)
                 p.drawPixmap(rect(), pixmap);
             else
                 p.drawPixmap(0, 0, pixmap);
         } else if (!pixmap.isNull()) {
-            p.drawPixmap(QPointF(0, 0), Shown(ratio));
+            p.drawPixmap(QPointF(0, 0), Shown(device, ratio));
         }
         if (marked) qt::DrawFocusMark(p, this);
     }
@@ -54,9 +56,9 @@ private:
     std::string shown_name;
     qreal shown_ratio = 0;
 
-    // The 2x drawing made the size of the shown picture in device pixels, so that the painter
-    // copies it pixel for pixel instead of enlarging or blurring it.
-    const QPixmap& Shown(qreal ratio);
+    // The drawing for the scale made the size of the shown picture in device pixels, so that the
+    // painter copies it pixel for pixel instead of enlarging or blurring it.
+    const QPixmap& Shown(qreal device, double ratio);
 };
 
 QString AssetPath(std::string_view name) {
@@ -83,16 +85,16 @@ QSize AssetSize(std::string_view name) {
 
 namespace {
 
-const QPixmap& PictureWidget::Shown(qreal ratio) {
-    const PixelSize device = stretch ? PixelSize{DevicePixels(width(), ratio), DevicePixels(height(), ratio)}
-                                     : ShownSize({pixmap.width(), pixmap.height()}, ratio);
-    const QSize size(device.width, device.height);
+const QPixmap& PictureWidget::Shown(qreal device, double ratio) {
+    const PixelSize covered = stretch ? PixelSize{DevicePixels(width(), device), DevicePixels(height(), device)}
+                                      : ShownSize({pixmap.width(), pixmap.height()}, ratio);
+    const QSize size(covered.width, covered.height);
     if (shown_ratio == ratio && shown.size() == size && shown_name == name) return shown;
-    QImage drawing = qt::ReadAsset(DrawingName(name, 2));
+    QImage drawing = DrawingScale(ratio) == 1 ? pixmap.toImage() : qt::ReadAsset(DrawingName(name, 2));
     if (drawing.isNull()) drawing = pixmap.toImage();  // a picture drawn at 1x only
     if (drawing.size() != size) drawing = drawing.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     shown = QPixmap::fromImage(drawing);
-    shown.setDevicePixelRatio(ratio);
+    shown.setDevicePixelRatio(device);
     shown_ratio = ratio;
     shown_name = name;
     return shown;
@@ -125,6 +127,7 @@ struct Picture::Impl final : Window::Impl::Control {
         w = new PictureWidget(owner, client);
         if (!name.empty()) w->pixmap = QPixmap::fromImage(qt::ReadAsset(name));
         w->name = std::string(name);
+        w->pixels_per_drawing_pixel = RatioOfFactors(parent->Factors());
         w->stretch = stretch;
         w->marked = marked;
         w->setToolTip(qt::ToQString(tooltip));
