@@ -52,7 +52,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override { qt::DeliverMove(owner->mouse.move, e); }
 
 private:
-    QPixmap shown;  // the 2x drawing at the device size it was last shown at
+    QPixmap shown;  // the drawing for the scale at the device size it was last shown at
     std::string shown_name;
     qreal shown_ratio = 0;
 
