@@ -94,6 +94,12 @@ std::unique_ptr<Application> Application::Start(int& argc, char** argv, std::str
     QCoreApplication::setApplicationName(qt::ApplicationName);
     // The Wayland platform's application id, where a user chooses that platform.
     QGuiApplication::setDesktopFileName(qt::DesktopId);
+    // Whole device pixels per pixel (a desktop's 1.5 becomes 2), the rest of the scale left in the
+    // screen's logical DPI, which the windows' twips follow. Every control then lands on whole
+    // device pixels; with fractional ratios a window's edges, a second window put flush under it
+    // and a window as wide as the screen are each off by a device pixel, which clipped frames.
+    // QT_SCALE_FACTOR_ROUNDING_POLICY still chooses otherwise.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     std::vector<std::string> held;
     g_held = &held;
     const QtMessageHandler previous = qInstallMessageHandler(hold_messages);

@@ -76,7 +76,8 @@ QString LineBreaks(QString s) {
     return s;
 }
 
-QTextBlockFormat BlockFormat(const richtext::ParaFormat& p) {
+// Indents and spacing in twips, in the window's pixels (`f`), which follow the screen's DPI.
+QTextBlockFormat BlockFormat(const richtext::ParaFormat& p, TwipsPerPixel f) {
     QTextBlockFormat b;
     switch (p.alignment) {
         case richtext::Alignment::Left: b.setAlignment(Qt::AlignLeft); break;
@@ -84,12 +85,11 @@ QTextBlockFormat BlockFormat(const richtext::ParaFormat& p) {
         case richtext::Alignment::Right: b.setAlignment(Qt::AlignRight); break;
         case richtext::Alignment::Justify: b.setAlignment(Qt::AlignJustify); break;
     }
-    constexpr double kTwipsPerPixel = 15.0;
-    b.setLeftMargin(p.left_indent / kTwipsPerPixel);
-    b.setRightMargin(p.right_indent / kTwipsPerPixel);
-    b.setTextIndent(p.first_line_indent / kTwipsPerPixel);
-    b.setTopMargin(p.space_before / kTwipsPerPixel);
-    b.setBottomMargin(p.space_after / kTwipsPerPixel);
+    b.setLeftMargin(p.left_indent / f.x);
+    b.setRightMargin(p.right_indent / f.x);
+    b.setTextIndent(p.first_line_indent / f.x);
+    b.setTopMargin(p.space_before / f.y);
+    b.setBottomMargin(p.space_after / f.y);
     return b;
 }
 
@@ -143,6 +143,7 @@ struct RichTextBox::Impl final : Window::Impl::Control, RichTextState {
         QTextCursor cur(&view);
         bool first = true;
         std::size_t run = 0;
+        const TwipsPerPixel f = parent ? parent->Factors() : TwipsPerPixel{};
         for (const richtext::Paragraph& p : doc.paragraphs) {
             // The mark that ends every paragraph but the last is not text of the view.
             std::uint32_t end = p.end;
@@ -150,9 +151,9 @@ struct RichTextBox::Impl final : Window::Impl::Control, RichTextState {
                 &p != &doc.paragraphs.back())
                 end -= 2;
             if (first)
-                cur.setBlockFormat(BlockFormat(p.format));
+                cur.setBlockFormat(BlockFormat(p.format, f));
             else
-                cur.insertBlock(BlockFormat(p.format));
+                cur.insertBlock(BlockFormat(p.format, f));
             first = false;
             while (run < doc.runs.size() && doc.runs[run].start + doc.runs[run].length <= p.start) ++run;
             for (std::size_t r = run; r < doc.runs.size() && doc.runs[r].start < end; ++r) {

@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "platform/picture_scale.h"
 #include "platform/qt/accessible.h"
 #include "platform/qt/convert.h"
 #include "platform/qt/window_impl.h"
@@ -26,9 +27,11 @@ constexpr Colour FrameColour = 0x00646464;
 }  // namespace
 
 void Window::Impl::FormWidget::paintEvent(QPaintEvent*) {
+    // The frame is what the client area, a pixel in from each edge, leaves of the window: filled
+    // rather than outlined, it covers whole device pixels at every scale, where a line one pixel
+    // wide would leave a row of device pixels bare beside it above 1x.
     QPainter p(this);
-    p.setPen(qt::ToQColor(FrameColour));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    p.fillRect(rect(), qt::ToQColor(FrameColour));
 }
 
 void Window::Impl::FormWidget::changeEvent(QEvent* e) {
@@ -149,7 +152,13 @@ void Window::SetIcon(std::string_view picture) {
     const QString name = qt::ToQString(picture);
     // Not QIcon(file name): that asks every image plug-in whether the file is theirs.
     const QImage image = qt::ReadAsset(picture);
-    const QIcon icon = image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
+    QIcon icon;
+    if (!image.isNull()) {
+        icon.addPixmap(QPixmap::fromImage(image));
+        // The finer drawing, for docks and window lists on a screen of more device pixels.
+        const QImage fine = qt::ReadAsset(DrawingName(picture, 2));
+        if (!fine.isNull()) icon.addPixmap(QPixmap::fromImage(fine));
+    }
     impl_->icon_picture = icon;
     if (impl_->form) impl_->form->setWindowIcon(icon);
     impl_->icon = qt::RegisterIcon(name, icon);

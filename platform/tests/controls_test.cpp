@@ -18,6 +18,7 @@
 #include "platform/label.h"
 #include "platform/menu.h"
 #include "platform/picture.h"
+#include "platform/picture_scale.h"
 #ifndef _WIN32
 #include "platform/qt/convert.h"
 #include "platform/qt/window_impl.h"
@@ -101,6 +102,18 @@ TEST(Picture, LoadsCompiledInPictures) {
     }
     EXPECT_FALSE(p.SetPicture("no_such_picture"));
     EXPECT_EQ(p.PictureSize(), (PixelSize{0, 0}));
+}
+
+TEST(Picture, EveryPictureIsCompiledInAlsoAtTwiceItsSize) {
+    Window w;
+    Picture p(w);
+    for (const char* name : {"top_bar", "close", "arrow_right", "arrow_down", "icon", "reader_strip",
+                             "reader_strip_narrow", "reader_background", "logo", "maximise", "restore"}) {
+        ASSERT_TRUE(p.SetPicture(name)) << name;
+        const PixelSize one = p.PictureSize();
+        ASSERT_TRUE(p.SetPicture(DrawingName(name, 2))) << name;
+        EXPECT_EQ(p.PictureSize(), (PixelSize{2 * one.width, 2 * one.height})) << name;
+    }
 }
 
 TEST(Picture, ControlsOfADestroyedWindowAreInert) {

@@ -2,6 +2,7 @@
 #include "platform/picture.h"
 
 #include "platform/picture_impl.h"
+#include "platform/picture_scale.h"
 #include "platform/win32/keys.h"
 #include "platform/win32/convert.h"
 #include "platform/win32/pictures.h"
@@ -23,6 +24,9 @@ public:
     void Attach() override { parent_->impl().Add(this, true); }
     PixelSize Load(const std::string& name) override {
         bitmap_ = win32::LoadPicture(name);
+        // The window's DPI is fixed when it is made; the finer drawing is decoded only where it is shown.
+        const bool finer = bitmap_ && DrawingScale(RatioOfFactors(factors_)) == 2;
+        fine_ = finer ? win32::LoadPicture(DrawingName(name, 2)) : nullptr;
         if (!bitmap_) return {};
         return {bitmap_->width, bitmap_->height};
     }
@@ -42,10 +46,11 @@ public:
     void Paint(HDC dc) const override {
         if (bitmap_) {
             const RECT r = Bounds();
-            // The window clips what overhangs the box.
-            const PixelBox b = Placement({r.left, r.top, r.right - r.left, r.bottom - r.top},
-                                         {bitmap_->width, bitmap_->height}, picture_.stretch);
-            win32::DrawPicture(dc, *bitmap_, {b.x, b.y, b.x + b.width, b.y + b.height});
+            // At natural size in the screen's pixels, or stretched; the window clips what
+            // overhangs the box. Above 96 DPI the finer drawing is painted in the same place.
+            const PixelSize shown = ShownSize({bitmap_->width, bitmap_->height}, RatioOfFactors(factors_));
+            const PixelBox b = Placement({r.left, r.top, r.right - r.left, r.bottom - r.top}, shown, picture_.stretch);
+            win32::DrawPicture(dc, fine_ ? *fine_ : *bitmap_, {b.x, b.y, b.x + b.width, b.y + b.height});
         }
         if (picture_.state.marked) win32::DrawFocusMark(dc, Bounds());
     }
@@ -55,7 +60,8 @@ private:
     const Picture::Impl& picture_;
     Window* parent_;  // null once the window is gone
     TwipsPerPixel factors_;
-    std::shared_ptr<const win32::Bitmap> bitmap_;
+    std::shared_ptr<const win32::Bitmap> bitmap_;  // the 1x drawing, whose size the picture has
+    std::shared_ptr<const win32::Bitmap> fine_;    // the 2x drawing, above 96 DPI
 };
 
 }  // namespace

@@ -26,6 +26,58 @@ bool GdiplusReady() {
     return ready;
 }
 
+// Gives `out` a top-down 32-bit DIB of w x h, zeroed; its pixels, or null when there is none.
+void* MakeDib(Bitmap& out, int w, int h) {
+    if (w <= 0 || h <= 0) return nullptr;
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = -h;  // top-down
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    out.dib = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    return out.dib ? bits : nullptr;
+}
+
+// The picture at w x h, each of its pixels weighed in; the edges are extended by mirroring, so
+// that they keep their colour instead of fading into transparency.
+std::shared_ptr<const Bitmap> Resample(const Bitmap& b, int w, int h) {
+    auto out = std::make_shared<Bitmap>();
+    void* bits = GdiplusReady() ? MakeDib(*out, w, h) : nullptr;
+    if (!bits) return nullptr;
+    Gdiplus::GpBitmap* src = nullptr;
+    Gdiplus::GpBitmap* dst = nullptr;
+    Gdiplus::GpGraphics* g = nullptr;
+    Gdiplus::GpImageAttributes* edges = nullptr;
+    // Both wrap the DIBs' own pixels; GDI+ writes the result straight into the new one.
+    bool ok = flat::GdipCreateBitmapFromScan0(b.width, b.height, b.width * 4, PixelFormat32bppPARGB,
+                                              reinterpret_cast<BYTE*>(const_cast<std::uint32_t*>(b.bits)),
+                                              &src) == Gdiplus::Ok &&
+              flat::GdipCreateBitmapFromScan0(w, h, w * 4, PixelFormat32bppPARGB, static_cast<BYTE*>(bits), &dst) ==
+                  Gdiplus::Ok &&
+              flat::GdipGetImageGraphicsContext(dst, &g) == Gdiplus::Ok &&
+              flat::GdipCreateImageAttributes(&edges) == Gdiplus::Ok;
+    if (ok) {
+        flat::GdipSetCompositingMode(g, Gdiplus::CompositingModeSourceCopy);
+        flat::GdipSetInterpolationMode(g, Gdiplus::InterpolationModeHighQualityBilinear);
+        flat::GdipSetPixelOffsetMode(g, Gdiplus::PixelOffsetModeHalf);
+        flat::GdipSetImageAttributesWrapMode(edges, Gdiplus::WrapModeTileFlipXY, 0, FALSE);
+        ok = flat::GdipDrawImageRectRectI(g, src, 0, 0, w, h, 0, 0, b.width, b.height, Gdiplus::UnitPixel, edges,
+                                          nullptr, nullptr) == Gdiplus::Ok;
+    }
+    if (edges) flat::GdipDisposeImageAttributes(edges);
+    if (g) flat::GdipDeleteGraphics(g);
+    if (dst) flat::GdipDisposeImage(dst);
+    if (src) flat::GdipDisposeImage(src);
+    if (!ok) return nullptr;
+    out->width = w;
+    out->height = h;
+    out->bits = static_cast<const std::uint32_t*>(bits);
+    return out;
+}
+
 std::shared_ptr<const Bitmap> Decode(std::string_view name) {
     if (!GdiplusReady()) return nullptr;
     HRSRC res = FindResourceW(Instance(), Wide(name).c_str(), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
@@ -45,16 +97,8 @@ std::shared_ptr<const Bitmap> Decode(std::string_view name) {
     UINT w = 0, h = 0;
     flat::GdipGetImageWidth(image, &w);
     flat::GdipGetImageHeight(image, &h);
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = static_cast<LONG>(w);
-    bi.bmiHeader.biHeight = -static_cast<LONG>(h);  // top-down
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    out->dib = w && h ? CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr;
-    if (!out->dib) {
+    void* bits = MakeDib(*out, static_cast<int>(w), static_cast<int>(h));
+    if (!bits) {
         flat::GdipDisposeImage(image);
         return nullptr;
     }
@@ -95,7 +139,18 @@ std::shared_ptr<const Bitmap> LoadPicture(std::string_view name) {
     return b;
 }
 
-void DrawPicture(HDC dc, const Bitmap& b, const RECT& dest) {
+void DrawPicture(HDC dc, const Bitmap& picture, const RECT& dest) {
+    const int w = dest.right - dest.left;
+    const int h = dest.bottom - dest.top;
+    const Bitmap* shown = &picture;
+    // AlphaBlend makes a picture smaller by skipping pixels, which frays the 2x drawings'
+    // strokes on screens between 96 and 192 DPI; a resampled copy is kept for the next paint.
+    if (w > 0 && h > 0 && w <= picture.width && h <= picture.height && (w < picture.width || h < picture.height)) {
+        if (!picture.smaller || picture.smaller->width != w || picture.smaller->height != h)
+            picture.smaller = Resample(picture, w, h);
+        if (picture.smaller) shown = picture.smaller.get();
+    }
+    const Bitmap& b = *shown;
     HDC src = CreateCompatibleDC(dc);
     HGDIOBJ old = SelectObject(src, b.dib);
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};

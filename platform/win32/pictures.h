@@ -16,6 +16,8 @@ struct Bitmap {
     int width = 0;
     int height = 0;
     const std::uint32_t* bits = nullptr;  // width * height pixels, 0xAARRGGBB premultiplied
+    // The picture resampled to the smaller size it was last drawn at (DrawPicture).
+    mutable std::shared_ptr<const Bitmap> smaller;
     ~Bitmap();
 };
 
@@ -25,7 +27,8 @@ void StartPictures();
 // The picture of that name; empty when there is none or it cannot be decoded.
 std::shared_ptr<const Bitmap> LoadPicture(std::string_view name);
 
-// Draws the picture into `dest` (client pixels), scaled when the sizes differ.
+// Draws the picture into `dest` (client pixels), scaled when the sizes differ; made smaller, it
+// is resampled with every pixel counted (GDI+'s high-quality filter), not decimated.
 void DrawPicture(HDC dc, const Bitmap& b, const RECT& dest);
 
 // An icon made of the picture; nullptr when there is none. The caller destroys it.

@@ -2,6 +2,8 @@
 // the printed watermarks and the pictures.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "platform/application.h"
 #include "platform/label.h"
 #include "platform/picture.h"
@@ -114,6 +116,35 @@ TEST(Drawing, PicturesAtNaturalSizeOrStretchedOverTheBackground) {
     EXPECT_EQ(c.At(61, 22), White);
     p.SetVisible(false);
     EXPECT_EQ(CaptureClient(s.w).Count(Rgb(0, 0, 0)), 0);
+}
+
+TEST(Drawing, APictureMadeSmallerIsResampledWithItsEdgesKept) {
+    Shown s;
+    s.w.SetBackColor(Blue);
+    // The 2x cross at 1.5 times the 1x size, as a 144 DPI screen shows it: every source pixel
+    // weighed in gives many shades between the cross and the background, where skipping
+    // pixels keeps only the drawing's own three.
+    Picture cross(s.w);
+    ASSERT_TRUE(cross.SetPicture("close@2x"));
+    cross.SetStretch(true);
+    cross.Move(s.X(20), s.Y(20), s.X(18), s.Y(18));
+    // An opaque bar made smaller: its edge columns keep the bar's colour, not the background's.
+    Picture bar(s.w);
+    ASSERT_TRUE(bar.SetPicture("top_bar@2x"));  // 1000 x 50
+    bar.SetStretch(true);
+    bar.Move(s.X(20), s.Y(45), s.X(150), s.Y(30));
+    const auto c = CaptureClient(s.w);
+    std::set<Colour> shades;
+    for (int y = 20; y < 38; ++y)
+        for (int x = 20; x < 38; ++x) shades.insert(c.At(x, y));
+    EXPECT_GT(shades.size(), 10u);
+    EXPECT_EQ(c.At(29, 29), White);  // where the strokes cross
+    EXPECT_EQ(c.At(20, 29), Blue);   // transparent at the sides
+    for (int y : {50, 60, 73}) {
+        EXPECT_EQ(c.At(20, y), c.At(90, y)) << y;
+        EXPECT_EQ(c.At(169, y), c.At(90, y)) << y;
+    }
+    EXPECT_EQ(c.At(90, 74), Rgb(212, 145, 17));  // the saffron rule at the foot, to its last row
 }
 
 TEST(Drawing, TheIconComesFromTheProgramsIconResource) {
