@@ -49,7 +49,7 @@ TEST(Window, ResizeIsRaisedByTheFirstShowAndBySizeChangesOnly) {
 // The arithmetic is the shared half's (shared_controls_test.cpp); this is the toolkit's measure.
 TEST(Label, SizesToTheToolkitsMeasureOfItsText) {
     Window w;
-    w.SetFont(Font{"Arial", 9.0, false, false, false});
+    w.SetFont(Font{"Times New Roman", 9.75, true, false, false});  // not the default font
     Label l(w);
     l.Move(6450, 480, 870, 240);
     l.SetAutoSize(true, Anchor::Right);
@@ -58,7 +58,7 @@ TEST(Label, SizesToTheToolkitsMeasureOfItsText) {
     EXPECT_GT(long_width, 870);
     EXPECT_GT(l.Height(), 0);
     l.SetFontSize(16);
-    EXPECT_EQ(l.GetFont(), (Font{"Arial", 16, false, false, false}));  // the window's, one part changed
+    EXPECT_EQ(l.GetFont(), (Font{"Times New Roman", 16, true, false, false}));  // the window's, one part changed
     EXPECT_GT(l.Width(), long_width);
     EXPECT_DOUBLE_EQ(l.Left() + l.Width(), 7320);
     l.SetCaption("");
