@@ -116,19 +116,5 @@ TEST(Drawing, PicturesAtNaturalSizeOrStretchedOverTheBackground) {
     EXPECT_EQ(CaptureClient(s.w).Count(Rgb(0, 0, 0)), 0);
 }
 
-TEST(Drawing, TheIconComesFromTheProgramsIconResource) {
-    Window w;
-    EXPECT_EQ(w.Icon(), 0u);
-    w.SetIcon("icon");
-    ASSERT_NE(w.Icon(), 0u);
-    ICONINFO ii{};
-    ASSERT_TRUE(GetIconInfo(reinterpret_cast<HICON>(w.Icon()), &ii));
-    BITMAP bm{};
-    GetObjectW(ii.hbmColor, sizeof bm, &bm);
-    EXPECT_EQ(bm.bmWidth, GetSystemMetrics(SM_CXSMICON));
-    DeleteObject(ii.hbmColor);
-    DeleteObject(ii.hbmMask);
-}
-
 }  // namespace
 }  // namespace tarnvel::platform
