@@ -41,7 +41,8 @@ TEST(NotifyRecord, TheDesktopsRecordLandsAtTheNativeOffsetsWithItsHandlesSignExt
 
     EXPECT_EQ(NotifyRecordSize, kAbi.size);
     EXPECT_EQ(at<DWORD>(n, 0), kAbi.size);  // the native size, not the desktop's 88
-    EXPECT_EQ(at<UINT_PTR>(n, kAbi.hWnd), static_cast<UINT_PTR>(static_cast<INT_PTR>(static_cast<std::int32_t>(0x80012345u))));
+    const auto extended = static_cast<UINT_PTR>(static_cast<INT_PTR>(static_cast<std::int32_t>(0x80012345u)));
+    EXPECT_EQ(at<UINT_PTR>(n, kAbi.hWnd), extended);
     EXPECT_EQ(at<UINT>(n, kAbi.uID), 7u);
     EXPECT_EQ(at<UINT>(n, kAbi.uFlags), 7u);
     EXPECT_EQ(at<UINT>(n, kAbi.uCallbackMessage), TrayCallbackMessage);
