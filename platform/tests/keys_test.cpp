@@ -55,7 +55,7 @@ protected:
     bool take = true;
 };
 
-TEST_F(KeysTest, TheWindowsKeysReachOnKeyFromTheWindowAndFromTheText) {
+TEST_F(KeysTest, TheWindowsKeysReachOnKeyFromTheWindowAndFromTheTextAndNeverMoveQtsFocus) {
     const struct {
         int key;
         Qt::KeyboardModifiers mods;
@@ -78,10 +78,8 @@ TEST_F(KeysTest, TheWindowsKeysReachOnKeyFromTheWindowAndFromTheText) {
     for (int key : {Qt::Key_A, Qt::Key_Down, Qt::Key_F1}) Press(View(), key);
     Press(Form(), Qt::Key_Space, Qt::ControlModifier);
     EXPECT_TRUE(keys.empty());
-}
-
-TEST_F(KeysTest, TabDoesNotMoveQtsFocusAwayFromTheWindowsWay) {
-    take = false;  // even a Tab the window does not use stays out of Qt's focus chain
+    // Even a Tab the window does not use stays out of Qt's focus chain.
+    take = false;
     text.SetFocus();
     QWidget* before = Form()->focusWidget();
     Press(View(), Qt::Key_Tab);
