@@ -1,3 +1,5 @@
+// The date forms read from a clock, on the fake one; the other fakes are checked by the
+// tests that use them.
 #include <gtest/gtest.h>
 
 #include "platform/fake/fakes.h"
@@ -16,39 +18,6 @@ TEST(FakeWorld, ClockAnswersTheSetDateAndFormatsIt) {
     EXPECT_EQ(FormatDate({999, 3, 14}, DateForm::DayMonthNameYear, c), "14 Mars 0999");
     EXPECT_EQ(c.LongMonthName(0), "");
     EXPECT_EQ(c.LongMonthName(13), "");
-}
-
-TEST(FakeWorld, PointerCountsReadsAndCanFail) {
-    FakePointer p;
-    p.position = PixelPoint{3, 4};
-    EXPECT_EQ(p.Position(), (PixelPoint{3, 4}));
-    p.position.reset();
-    EXPECT_FALSE(p.Position());
-    EXPECT_EQ(p.reads, 2);
-}
-
-TEST(FakeWorld, LauncherStartsOnlyExistingProgramsAndRecordsThem) {
-    FakeLauncher l;
-    EXPECT_FALSE(l.StartProgram("/missing", "x", WindowStyle::Normal));
-    l.existing_programs.insert("/bin/browser");
-    EXPECT_TRUE(l.StartProgram("/bin/browser", "a b", WindowStyle::MaximizedFocus));
-    ASSERT_EQ(l.started.size(), 1u);
-    EXPECT_EQ(l.started[0].argument, "a b");
-    EXPECT_EQ(l.started[0].style, WindowStyle::MaximizedFocus);
-    l.browser_available = false;
-    EXPECT_FALSE(l.OpenUrl("https://x"));
-    EXPECT_TRUE(l.opened.empty());
-    EXPECT_EQ(l.attempts, 3);
-}
-
-TEST(FakeWorld, FontsAndMessageDialoges) {
-    FakeFonts f;
-    EXPECT_TRUE(f.Installed("Arial"));
-    EXPECT_FALSE(f.Installed("GurbaniLipi"));
-    FakeMessageDialog m;
-    EXPECT_TRUE(m.Show("text", "title"));
-    ASSERT_EQ(m.shown.size(), 1u);
-    EXPECT_EQ(m.shown[0].title, "title");
 }
 
 }  // namespace

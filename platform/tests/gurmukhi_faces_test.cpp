@@ -21,28 +21,41 @@ void Record(QtMsgType, const QMessageLogContext&, const QString& m) {
     if (g_messages) g_messages->push_back(m.toStdString());
 }
 
+// What Qt says on standard error while this lives.
+struct QtMessages {
+    QtMessages() : previous(qInstallMessageHandler(Record)) { g_messages = &said; }
+    ~QtMessages() {
+        qInstallMessageHandler(previous);
+        g_messages = nullptr;
+    }
+    std::vector<std::string> said;
+    QtMessageHandler previous;
+};
+
+QTextCharFormat Face(const char* family, double points) {
+    QTextCharFormat f;
+    f.setFontFamilies({QString::fromUtf8(family)});
+    f.setFontPointSize(points);
+    return f;
+}
+
 struct Part {
     const char* text;
     const char* face;
 };
 
 // One paragraph of the parts; then the first face of each character, as "face:text" pieces.
-std::vector<std::string> Lent(std::initializer_list<Part> parts, std::vector<std::string>* messages) {
+std::vector<std::string> Lent(std::initializer_list<Part> parts, std::vector<std::string>& messages) {
     QTextDocument doc;
     QTextCursor cur(&doc);
-    for (const Part& p : parts) {
-        QTextCharFormat f;
-        f.setFontFamilies({QString::fromUtf8(p.face)});
-        f.setFontPointSize(11);
-        cur.insertText(QString::fromUtf8(p.text), f);
-    }
+    for (const Part& p : parts) cur.insertText(QString::fromUtf8(p.text), Face(p.face, 11));
     LendGurmukhiFace(doc, "Noto Sans Gurmukhi");
-    g_messages = messages;
-    const QtMessageHandler previous = qInstallMessageHandler(Record);
-    doc.documentLayout()->documentSize();
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) b.layout()->lineCount();
-    qInstallMessageHandler(previous);
-    g_messages = nullptr;
+    {
+        QtMessages m;
+        doc.documentLayout()->documentSize();
+        for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) b.layout()->lineCount();
+        messages = m.said;
+    }
     std::vector<std::string> pieces;
     for (auto it = doc.begin().begin(); !it.atEnd(); ++it) {
         const QStringList faces = it.fragment().charFormat().fontFamilies().toStringList();
@@ -71,60 +84,41 @@ TEST(LendGurmukhiFace, OnlyWhatQtShapesAsGurmukhiInALatinFaceGetsTheGurmukhiFace
     };
     for (const auto& c : cases) {
         std::vector<std::string> messages;
-        EXPECT_EQ(Lent(c.parts, &messages), c.pieces) << c.what;
+        EXPECT_EQ(Lent(c.parts, messages), c.pieces) << c.what;
         EXPECT_TRUE(messages.empty()) << c.what << ": " << (messages.empty() ? "" : messages.front());
     }
 }
 
 TEST(LendGurmukhiFace, WithoutItQtComplainsOnStandardError) {
-    // What the lent face saves: the same paragraph laid out as it was given.
+    // What the lent face saves: the same paragraph laid out as it was given. A size of its
+    // own: Qt keeps the faces it found for a size, and would not ask again.
     QTextDocument doc;
     QTextCursor cur(&doc);
-    QTextCharFormat latin, gurmukhi;
-    latin.setFontFamilies({"Arial"});
-    gurmukhi.setFontFamilies({"Noto Sans Gurmukhi"});
-    // A size of its own: Qt keeps the faces it found for a size, and would not ask again.
-    latin.setFontPointSize(13.7);
-    gurmukhi.setFontPointSize(13.7);
-    cur.insertText(QString::fromUtf8("ਸਿੰਘ"), gurmukhi);
-    cur.insertText(": Singh", latin);
-    std::vector<std::string> messages;
-    g_messages = &messages;
-    const QtMessageHandler previous = qInstallMessageHandler(Record);
+    cur.insertText(QString::fromUtf8("ਸਿੰਘ"), Face("Noto Sans Gurmukhi", 13.7));
+    cur.insertText(": Singh", Face("Arial", 13.7));
+    QtMessages m;
     doc.documentLayout()->documentSize();
-    qInstallMessageHandler(previous);
-    g_messages = nullptr;
-    ASSERT_FALSE(messages.empty()) << "Qt no longer asks a Latin face for Gurmukhi: the lending may go";
-    EXPECT_NE(messages.front().find("OpenType support missing"), std::string::npos) << messages.front();
+    ASSERT_FALSE(m.said.empty()) << "Qt no longer asks a Latin face for Gurmukhi: the lending may go";
+    EXPECT_NE(m.said.front().find("OpenType support missing"), std::string::npos) << m.said.front();
 }
 
 TEST(LendGurmukhiFace, AShownDocumentIsLaidOutOnlyOnceTheFaceIsLent) {
     // A view on screen lays its document out at every insertion; the fill must not be shaped
-    // before the face is lent.
+    // before the face is lent. Sizes of their own, which no other test laid out.
     QTextEdit view;
     view.resize(400, 200);
     view.show();
     QApplication::processEvents();
-    const auto fill = [&view] {
+    QtMessages m;
+    FillLendingGurmukhiFace(*view.document(), "Noto Sans Gurmukhi", [&view] {
         view.document()->clear();
         QTextCursor cur(view.document());
-        QTextCharFormat latin, gurmukhi;
-        latin.setFontFamilies({"Arial"});
-        gurmukhi.setFontFamilies({"Noto Sans Gurmukhi"});
-        latin.setFontPointSize(12.3);  // sizes of their own, which no other test laid out
-        gurmukhi.setFontPointSize(12.3);
-        cur.insertText("1 Chet \u00b7 ", latin);
-        cur.insertText(QString::fromUtf8("ਸਿੰਘ"), gurmukhi);
-        cur.insertText(": Singh", latin);
-    };
-    std::vector<std::string> messages;
-    g_messages = &messages;
-    const QtMessageHandler previous = qInstallMessageHandler(Record);
-    FillLendingGurmukhiFace(*view.document(), "Noto Sans Gurmukhi", fill);
+        cur.insertText("1 Chet \u00b7 ", Face("Arial", 12.3));
+        cur.insertText(QString::fromUtf8("ਸਿੰਘ"), Face("Noto Sans Gurmukhi", 12.3));
+        cur.insertText(": Singh", Face("Arial", 12.3));
+    });
     QApplication::processEvents();
-    qInstallMessageHandler(previous);
-    g_messages = nullptr;
-    EXPECT_TRUE(messages.empty()) << messages.front();
+    EXPECT_TRUE(m.said.empty()) << m.said.front();
     EXPECT_EQ(view.toPlainText().toStdString(), "1 Chet \u00b7 ਸਿੰਘ: Singh");
 }
 

@@ -37,6 +37,7 @@ protected:
         label.Move(30, 30, 1500, 300);
         text.Move(30, 600, 2500, 600);
         text.SetPlainText("one\ntwo\nthree\nfour\nfive\nsix\nseven\neight\nnine\nten");
+        text.SetAccessible(AccessibleRole::Document, "Text");  // as the reader's, before it is shown
         w.on_key = [this](Key k) {
             keys.push_back(k);
             return take;
@@ -54,7 +55,7 @@ protected:
     bool take = true;
 };
 
-TEST_F(KeysTest, TheWindowsKeysReachOnKeyFromTheWindowAndFromTheText) {
+TEST_F(KeysTest, TheWindowsKeysReachOnKeyFromTheWindowAndFromTheTextAndNeverMoveQtsFocus) {
     const struct {
         int key;
         Qt::KeyboardModifiers mods;
@@ -77,10 +78,8 @@ TEST_F(KeysTest, TheWindowsKeysReachOnKeyFromTheWindowAndFromTheText) {
     for (int key : {Qt::Key_A, Qt::Key_Down, Qt::Key_F1}) Press(View(), key);
     Press(Form(), Qt::Key_Space, Qt::ControlModifier);
     EXPECT_TRUE(keys.empty());
-}
-
-TEST_F(KeysTest, TabDoesNotMoveQtsFocusAwayFromTheWindowsWay) {
-    take = false;  // even a Tab the window does not use stays out of Qt's focus chain
+    // Even a Tab the window does not use stays out of Qt's focus chain.
+    take = false;
     text.SetFocus();
     QWidget* before = Form()->focusWidget();
     Press(View(), Qt::Key_Tab);
@@ -141,15 +140,9 @@ TEST_F(KeysTest, ScreenReadersAreGivenRolesNamesAndPresses) {
     EXPECT_TRUE(button->actionInterface()->actionNames().isEmpty());
 }
 
-TEST(KeysDocument, TheReadersTextIsAReadOnlyDocument) {
-    Window w;
-    w.SetSize(3000, 1500);
-    RichTextBox text(w);
-    text.Move(0, 0, 2900, 1400);
-    text.SetAccessible(AccessibleRole::Document, "Text");
+TEST_F(KeysTest, TheReadersTextIsAReadOnlyDocument) {
     text.SetPlainText("first\nsecond");
-    w.Show();
-    QAccessibleInterface* doc = QAccessible::queryAccessibleInterface(w.impl().form->findChild<QTextEdit*>());
+    QAccessibleInterface* doc = QAccessible::queryAccessibleInterface(View());
     ASSERT_NE(doc, nullptr);
     EXPECT_EQ(doc->role(), QAccessible::Document);
     EXPECT_EQ(doc->text(QAccessible::Name), QStringLiteral("Text"));

@@ -1,9 +1,11 @@
-// What only the Linux date watch does: it is armed for the next local midnight, and a change
-// or replacement of the time-zone file wakes it (a change of the wall clock itself cannot be
-// made in a test; the kernel reports it like an expiry, through the same path).
+// What only the Linux clock and date watch do: the clock's date is the zone's, the watch is
+// armed for the next local midnight, and a change or replacement of the time-zone file wakes
+// it (a change of the wall clock itself cannot be made in a test; the kernel reports it like
+// an expiry, through the same path).
 #include <gtest/gtest.h>
-
 #include <unistd.h>
+
+#include <QDate>
 
 #include <chrono>
 #include <cstdlib>
@@ -15,6 +17,7 @@
 
 #include "platform/application.h"
 #include "platform/qt/date_watch.h"
+#include "platform/system_world.h"
 #include "richtext/tests/temp_dir.h"
 
 namespace tarnvel::platform::qt {
@@ -40,18 +43,6 @@ protected:
         if (had_) ::setenv("TZ", saved_->c_str(), 1);
         else ::unsetenv("TZ");
         ::tzset();
-    }
-    // A local date and time of the zone in force.
-    static WallTime Local(int y, int mo, int d, int h, int mi, int s) {
-        std::tm t{};
-        t.tm_year = y - 1900;
-        t.tm_mon = mo - 1;
-        t.tm_mday = d;
-        t.tm_hour = h;
-        t.tm_min = mi;
-        t.tm_sec = s;
-        t.tm_isdst = -1;
-        return system_clock::from_time_t(std::mktime(&t));
     }
     static WallTime Utc(int y, int mo, int d, int h, int mi) {
         return sys_days{year{y} / mo / d} + hours(h) + minutes(mi);
@@ -80,6 +71,17 @@ TEST_F(LinuxZoneTest, NextLocalMidnightFollowsTheZoneAndItsDaylightSaving) {
     for (const auto& c : cases) {
         SetZone(c.zone);
         EXPECT_EQ(NextLocalMidnight(c.now), c.midnight) << c.zone << " " << system_clock::to_time_t(c.now);
+    }
+}
+
+TEST_F(LinuxZoneTest, TodayIsTheLocalDateInZonesAheadOfAndBehindUtc) {
+    // UTC+14 and UTC-12 are 26 hours apart, never on the same date: a clock that ignored the
+    // zone would be wrong in one of them.
+    for (const char* zone : {"UTC0", "<+14>-14", "<-12>12"}) {
+        SetZone(zone);
+        const SystemClock clock;  // reads the zone's rules at its first call
+        const QDate q = QDate::currentDate();
+        EXPECT_EQ(clock.Today(), (Date{q.year(), q.month(), q.day()})) << zone;
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/fake/null_natives.h"
@@ -14,17 +15,25 @@ namespace {
 using fake::NullLabel;
 using fake::NullPicture;
 
-// A label at 15 twips a pixel in a 10-point font: the null rule makes each character
-// 10 px (150 twips) wide and a line 20 px (300 twips) high.
-struct TestLabel {
-    TestLabel() : d({15, 15}, Font{"Arial", 10}) {
-        auto n = std::make_unique<NullLabel>();
+// A control's shared state `d` with a null native part it keeps a view of.
+template <class Impl, class Native>
+struct WithNull {
+    template <class... Args>
+    explicit WithNull(Args&&... args) : d(std::forward<Args>(args)...) {
+        auto n = std::make_unique<Native>();
         native = n.get();
         d.native = std::move(n);
     }
-    Label::Impl d;
-    NullLabel* native;
+    Impl d;
+    Native* native;
 };
+
+// A label at 15 twips a pixel in a 10-point font: the null rule makes each character
+// 10 px (150 twips) wide and a line 20 px (300 twips) high.
+struct TestLabel : WithNull<Label::Impl, NullLabel> {
+    TestLabel() : WithNull(TwipsPerPixel{15, 15}, Font{"Arial", 10}) {}
+};
+using TestPicture = WithNull<Picture::Impl, NullPicture>;
 
 TEST(NullBackend, MeasuresByItsRule) {
     const struct {
@@ -127,16 +136,6 @@ TEST(SharedLabel, ANativePartIsShownTheFittedBoxAndTheOneItReplaced) {
     l.d.SetCaption("Poh");  // no change, nothing to redraw
     EXPECT_EQ(l.native->shows, shows);
 }
-
-struct TestPicture {
-    TestPicture() {
-        auto n = std::make_unique<NullPicture>();
-        native = n.get();
-        d.native = std::move(n);
-    }
-    Picture::Impl d;
-    NullPicture* native;
-};
 
 TEST(SharedPicture, KnowsItsPictureOnlyWhenTheBackendHasIt) {
     TestPicture p;

@@ -111,17 +111,9 @@ TEST(SingleInstance, AHolderThatCannotBeReachedGivesNoAnswer) {
     EXPECT_EQ(h.calls, 0);
 }
 
-TEST(SingleInstance, AClaimGivenUpIsFreeAgain) {
-    {
-        Holder h("given-up");
-        ASSERT_EQ(h.outcome, Outcome::First);
-    }
-    EXPECT_FALSE(std::filesystem::exists(SocketPath("given-up")));
-    EXPECT_EQ(ExitOf(RunChild("--claim", "given-up")), StatusOf(Outcome::First));
-}
-
-// Callers that are not later starts, or that send the message in pieces.
-TEST(SingleInstance, OnlyTheWholeMessageBringsItForward) {
+// Callers that are not later starts, or that send the message in pieces; then the claim
+// given up.
+TEST(SingleInstance, OnlyTheWholeMessageBringsItForwardUntilTheClaimIsGivenUp) {
     Holder h("callers");
     ASSERT_EQ(h.outcome, Outcome::First);
     struct Case {
@@ -159,6 +151,10 @@ TEST(SingleInstance, OnlyTheWholeMessageBringsItForward) {
     EXPECT_EQ(ExitOf(RunChild("--claim", "callers")), StatusOf(Outcome::Forwarded));
     RunEventsUntil([&] { return h.calls == 1; }, 5000);
     EXPECT_EQ(h.calls, 1);
+    // Given up, the claim is free again.
+    h.claim.reset();
+    EXPECT_FALSE(std::filesystem::exists(SocketPath("callers")));
+    EXPECT_EQ(ExitOf(RunChild("--claim", "callers")), StatusOf(Outcome::First));
 }
 
 }  // namespace

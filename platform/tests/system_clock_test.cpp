@@ -17,6 +17,8 @@ TEST(SystemClock, MonthNamesFollowTheLocale) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     EXPECT_EQ(clock.LongMonthName(12), "December");
     EXPECT_EQ(clock.LongMonthName(3), "March");
+    EXPECT_EQ(clock.LongMonthName(0), "");
+    EXPECT_EQ(clock.LongMonthName(13), "");
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(clock.LongMonthName(12), "Dezember");
     EXPECT_EQ(FormatDate({2026, 3, 6}, DateForm::DayMonthNameYear, clock), "06 März 2026");

@@ -165,35 +165,25 @@ protected:
     }
 };
 
-TEST_F(ReaderDragTest, TheReaderFollowsThePointerFromTheSecondTick) {
-    const double left = w().Left(), top = w().Top();
-    form->Image_Strip_DropDown_MouseDown(MouseButton::Left);
-    EXPECT_TRUE(c().TimerCalendarDropDownStripMove.Enabled());
-    DragTick(PixelPoint{300, 300});
-    EXPECT_DOUBLE_EQ(w().Left(), left);
-    EXPECT_DOUBLE_EQ(w().Top(), top);
-    DragTick(PixelPoint{310, 290});
-    EXPECT_DOUBLE_EQ(w().Left(), left + 150);
-    EXPECT_DOUBLE_EQ(w().Top(), top - 150);
-    DragTick(std::nullopt);  // no position: no move
-    EXPECT_DOUBLE_EQ(w().Left(), left + 150);
-    form->Image_Strip_DropDown_MouseUp(MouseButton::Left);
-    EXPECT_FALSE(c().TimerCalendarDropDownStripMove.Enabled());
-}
-
-// A new press starts afresh: no jump by the distance since the last drag.
-TEST_F(ReaderDragTest, ANewPressStartsAfresh) {
+// The arithmetic is the strip's drag test's; here the reader's timer, and a new press that
+// starts afresh: no jump by the distance since the last drag.
+TEST_F(ReaderDragTest, TheReaderFollowsThePointerFromTheSecondTickOfEachPress) {
     std::chrono::steady_clock::time_point t{std::chrono::seconds(100)};
     form->now = [&t] { return t; };  // the presses too far apart to be a double-click
     for (const PixelPoint p : {PixelPoint{300, 300}, PixelPoint{700, 100}}) {
         const double left = w().Left(), top = w().Top();
         t += std::chrono::seconds(5);
         form->Image_Strip_DropDown_MouseDown(MouseButton::Left);
+        EXPECT_TRUE(c().TimerCalendarDropDownStripMove.Enabled());
         DragTick(p);
         EXPECT_DOUBLE_EQ(w().Left(), left) << p.x;
         EXPECT_DOUBLE_EQ(w().Top(), top) << p.x;
-        DragTick(PixelPoint{p.x + 10, p.y});
+        DragTick(PixelPoint{p.x + 10, p.y - 10});
+        DragTick(std::nullopt);  // no position: no move
+        EXPECT_DOUBLE_EQ(w().Left(), left + 150) << p.x;
+        EXPECT_DOUBLE_EQ(w().Top(), top - 150) << p.x;
         form->Image_Strip_DropDown_MouseUp(MouseButton::Left);
+        EXPECT_FALSE(c().TimerCalendarDropDownStripMove.Enabled());
     }
 }
 

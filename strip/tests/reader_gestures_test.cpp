@@ -96,25 +96,25 @@ TEST_F(ReaderGestureTest, OnlyTheLeftButtonOpensTheReader) {
     EXPECT_TRUE(c().ImageArrow0.Visible());
 }
 
-TEST_F(ReaderGestureTest, TheTopBarDragsAVisibleReaderAlong) {
-    reader.loaded = reader.visible = true;
-    form->ImageTopBar_MouseDown(MouseButton::Left);
-    EXPECT_TRUE(c().TimerCalendarMainStripMove.Enabled());
-    EXPECT_TRUE(reader.drag_timer);
-    EXPECT_EQ(reader.calls, (std::vector<std::string>{"LoadedVisible", "Initial"}));
-    form->ImageTopBar_MouseUp(MouseButton::Left);
-    EXPECT_FALSE(c().TimerCalendarMainStripMove.Enabled());
-    EXPECT_FALSE(reader.drag_timer);
-}
-
-TEST_F(ReaderGestureTest, AHiddenReaderStaysWhereItIs) {
-    form->ImageTopBar_MouseDown(MouseButton::Left);
-    EXPECT_TRUE(reader.loaded);  // asking whether it is visible loaded it
-    EXPECT_FALSE(reader.drag_timer);
-    EXPECT_EQ(reader.calls, (std::vector<std::string>{"LoadedVisible"}));
-    form->ImageTopBar_MouseDown(MouseButton::Right);
-    form->ImageTopBar_MouseUp(MouseButton::Left);
-    EXPECT_FALSE(reader.drag_timer);
+// The top bar drags the strip, and the reader along only when it is shown; asking whether it
+// is shown loads it.
+TEST_F(ReaderGestureTest, TheTopBarDragsAVisibleReaderAlongAndLeavesAHiddenOneWhereItIs) {
+    for (const bool visible : {true, false}) {
+        SCOPED_TRACE(visible ? "visible" : "hidden");
+        reader = RecordedReader{};
+        reader.loaded = reader.visible = visible;
+        form->ImageTopBar_MouseDown(MouseButton::Right);
+        EXPECT_TRUE(reader.calls.empty());
+        form->ImageTopBar_MouseDown(MouseButton::Left);
+        EXPECT_TRUE(reader.loaded);
+        EXPECT_TRUE(c().TimerCalendarMainStripMove.Enabled());
+        EXPECT_EQ(reader.drag_timer, visible);
+        EXPECT_EQ(reader.calls, visible ? (std::vector<std::string>{"LoadedVisible", "Initial"})
+                                        : (std::vector<std::string>{"LoadedVisible"}));
+        form->ImageTopBar_MouseUp(MouseButton::Left);
+        EXPECT_FALSE(c().TimerCalendarMainStripMove.Enabled());
+        EXPECT_FALSE(reader.drag_timer);
+    }
 }
 
 // The keyboard: Tab and Shift+Tab go round the links and the close picture, passing over

@@ -28,10 +28,10 @@ T at(const NOTIFYICONDATAA& n, std::size_t offset) {
     return v;
 }
 
-TEST(NotifyRecord, TheDesktopsRecordLandsAtTheNativeOffsets) {
+TEST(NotifyRecord, TheDesktopsRecordLandsAtTheNativeOffsetsWithItsHandlesSignExtended) {
     TrayIconRecord d;
     d.cbSize = 88;
-    d.hWnd = 0x00012345;
+    d.hWnd = 0x80012345;  // the high bit set: a handle's 32 bits are sign-extended
     d.uID = 7;
     d.uFlags = NIF_MESSAGE_ | NIF_ICON_ | NIF_TIP_;
     d.uCallbackMessage = TrayCallbackMessage;
@@ -41,7 +41,8 @@ TEST(NotifyRecord, TheDesktopsRecordLandsAtTheNativeOffsets) {
 
     EXPECT_EQ(NotifyRecordSize, kAbi.size);
     EXPECT_EQ(at<DWORD>(n, 0), kAbi.size);  // the native size, not the desktop's 88
-    EXPECT_EQ(at<UINT_PTR>(n, kAbi.hWnd), 0x00012345u);
+    const auto extended = static_cast<UINT_PTR>(static_cast<INT_PTR>(static_cast<std::int32_t>(0x80012345u)));
+    EXPECT_EQ(at<UINT_PTR>(n, kAbi.hWnd), extended);
     EXPECT_EQ(at<UINT>(n, kAbi.uID), 7u);
     EXPECT_EQ(at<UINT>(n, kAbi.uFlags), 7u);
     EXPECT_EQ(at<UINT>(n, kAbi.uCallbackMessage), TrayCallbackMessage);
@@ -52,17 +53,6 @@ TEST(NotifyRecord, TheDesktopsRecordLandsAtTheNativeOffsets) {
     const NotifyIconRecord bytes = d.Bytes();
     EXPECT_EQ(std::memcmp(&n, bytes.data(), 24 + d.szTip.size() + 1), 0);
 #endif
-}
-
-TEST(NotifyRecord, HandlesWithTheHighBitAreSignExtended) {
-    NotifyIconRecord r{};
-    const std::uint8_t hwnd[] = {0x34, 0x12, 0x00, 0x80};
-    std::memcpy(r.data() + 4, hwnd, 4);
-    std::memcpy(r.data() + 20, hwnd, 4);
-    const NOTIFYICONDATAA n = NativeRecord(r);
-    const auto expected = static_cast<UINT_PTR>(static_cast<INT_PTR>(static_cast<std::int32_t>(0x80001234u)));
-    EXPECT_EQ(reinterpret_cast<UINT_PTR>(n.hWnd), expected);
-    EXPECT_EQ(reinterpret_cast<UINT_PTR>(n.hIcon), expected);
 }
 
 TEST(NotifyRecord, TheTooltipEndsAtItsNulOrAfter63CharactersAndTheRestIsZero) {

@@ -60,19 +60,17 @@ TEST_F(SettingsInRegistry, TextComesBackAsSavedAndIsStoredAsUtf16InTheSectionsKe
     }
 }
 
-TEST_F(SettingsInRegistry, NothingStoredGivesTheFallback) {
+// Nothing stored, or not as text the program keeps: the fallback. A text without its NUL is
+// read whole.
+TEST_F(SettingsInRegistry, NothingStoredGivesTheFallbackAndATextWithoutItsNulIsReadWhole) {
     EXPECT_EQ(store.GetSetting(kApplication, "Tarnvel", "Run_Startup", "1"), "1");  // no key at all
     ASSERT_EQ(store.SaveSetting(kApplication, "Tarnvel", "Version", "x").code, 0);
     EXPECT_EQ(store.GetSetting(kApplication, "Tarnvel", "Run_Startup", "1"), "1");  // key, no value
     EXPECT_EQ(store.GetSetting(kApplication, "Other", "Version", "none"), "none");
-    // A value someone stored as a number is not the text the program keeps.
     const DWORD number = 0;
     ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kKey.c_str(), L"Run_Startup", REG_DWORD, &number, sizeof number),
               ERROR_SUCCESS);
     EXPECT_EQ(store.GetSetting(kApplication, "Tarnvel", "Run_Startup", "1"), "1");
-}
-
-TEST_F(SettingsInRegistry, AValueWithoutItsNulIsReadWhole) {
     const wchar_t text[] = {L'T', L'r', L'u', L'e'};  // stored without a terminator, as other writers may
     ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kKey.c_str(), L"UpdateRegistry", REG_SZ, text, sizeof text),
               ERROR_SUCCESS);

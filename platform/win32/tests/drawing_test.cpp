@@ -147,19 +147,5 @@ TEST(Drawing, APictureMadeSmallerIsResampledWithItsEdgesKept) {
     EXPECT_EQ(c.At(90, 74), Rgb(212, 145, 17));  // the saffron rule at the foot, to its last row
 }
 
-TEST(Drawing, TheIconComesFromTheProgramsIconResource) {
-    Window w;
-    EXPECT_EQ(w.Icon(), 0u);
-    w.SetIcon("icon");
-    ASSERT_NE(w.Icon(), 0u);
-    ICONINFO ii{};
-    ASSERT_TRUE(GetIconInfo(reinterpret_cast<HICON>(w.Icon()), &ii));
-    BITMAP bm{};
-    GetObjectW(ii.hbmColor, sizeof bm, &bm);
-    EXPECT_EQ(bm.bmWidth, GetSystemMetrics(SM_CXSMICON));
-    DeleteObject(ii.hbmColor);
-    DeleteObject(ii.hbmMask);
-}
-
 }  // namespace
 }  // namespace tarnvel::platform

@@ -1,7 +1,9 @@
-// The compiled-in pictures decode to premultiplied top-down pixels of the right size.
+// The compiled-in pictures decode to premultiplied top-down pixels of the right size, and
+// become icons.
 #include <gtest/gtest.h>
 
 #include "platform/win32/pictures.h"
+#include "platform/window.h"
 
 namespace tarnvel::platform::win32 {
 namespace {
@@ -42,18 +44,30 @@ TEST(Pictures, EveryPictureOfTheWindowsIsThereAndUnknownOnesAreNot) {
     EXPECT_FALSE(LoadPicture(""));
 }
 
-TEST(Pictures, AnIconIsMadeOfAPicture) {
-    HICON icon = IconFromPicture("close");
-    ASSERT_NE(icon, nullptr);
+int IconWidth(HICON icon) {
     ICONINFO ii{};
-    ASSERT_TRUE(GetIconInfo(icon, &ii));
+    if (!GetIconInfo(icon, &ii)) return -1;
     BITMAP bm{};
     GetObjectW(ii.hbmColor, sizeof bm, &bm);
-    EXPECT_EQ(bm.bmWidth, 12);
     DeleteObject(ii.hbmColor);
     DeleteObject(ii.hbmMask);
+    return bm.bmWidth;
+}
+
+// A picture made an icon keeps its size; a window's icon is the program's icon resource at
+// the system's small size.
+TEST(Pictures, IconsAreMadeOfPicturesAndAWindowsOfTheIconResource) {
+    HICON icon = IconFromPicture("close");
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(IconWidth(icon), 12);
     DestroyIcon(icon);
     EXPECT_EQ(IconFromPicture("no_such_picture"), nullptr);
+
+    Window w;
+    EXPECT_EQ(w.Icon(), 0u);
+    w.SetIcon("icon");
+    ASSERT_NE(w.Icon(), 0u);
+    EXPECT_EQ(IconWidth(reinterpret_cast<HICON>(w.Icon())), GetSystemMetrics(SM_CXSMICON));
 }
 
 }  // namespace
