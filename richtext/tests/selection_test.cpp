@@ -10,8 +10,9 @@ namespace {
 using test::read;
 using test::well_formed;
 
-// "Help0", line break, "Text", line break, "Help0", with "Te" bold and the middle paragraph centred.
-const char* const kHelp = R"({\rtf1 Help0\par\pard\qc {\b Te}xt\par\pard Help0})";
+// "Help0", line break, "Text", line break, "Help0", with "Te" bold and the middle paragraph
+// centred; a font table for the part to carry.
+const char* const kHelp = R"({\rtf1{\fonttbl{\f0 Arial;}}Help0\par\pard\qc {\b Te}xt\par\pard Help0})";
 
 // The formats of each character are the slice test's; here the paragraphs a section ends with.
 TEST(Selection, HelpSectionEndsWithTheControlsEmptyParagraph) {
@@ -23,6 +24,7 @@ TEST(Selection, HelpSectionEndsWithTheControlsEmptyParagraph) {
     ASSERT_EQ(part.paragraphs.size(), 2u);  // "Text" with its mark, then the control's empty last one
     EXPECT_EQ(part.paragraphs[1].start, 6u);
     EXPECT_EQ(part.paragraphs[1].end, 6u);
+    ASSERT_EQ(d.fonts.size(), 1u);
     EXPECT_EQ(part.fonts, d.fonts);
 }
 
