@@ -109,8 +109,9 @@ TEST(Ics, ADayOfEveryKindOfEvent) {
 // only DTSTAMP follows the clock. (The clients check that UIDs are unique within an export.)
 TEST(Ics, StableUids) {
     const std::string wide = ics({"--ics", "2026-01-01", "2029-12-31", "--anniversaries"});
-    const std::string narrow = ics({"--ics", "2027-06-01", "2028-05-31", "--anniversaries"}, testing::FixedNow + 86399);
-    EXPECT_NE(narrow.find("\nDTSTAMP:20261206T115959Z\n"), std::string::npos);
+    // Exported at 11:12:23 the next day: hours, minutes and seconds all differ.
+    const std::string narrow = ics({"--ics", "2027-06-01", "2028-05-31", "--anniversaries"}, testing::FixedNow + 83543);
+    EXPECT_NE(narrow.find("\nDTSTAMP:20261206T111223Z\n"), std::string::npos);
     const std::vector<std::string> all = events_of(wide);
     const std::set<std::string> events(all.begin(), all.end());
     ASSERT_GT(events_of(narrow).size(), 100u);
