@@ -39,7 +39,6 @@ VARIANT Id(LONG id) {
 class StripAccessibleTest : public StripTest {
 protected:
     void SetUp() override {
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         world.screen.size = {1280, 1024};
         world.clock.today = {2026, 12, 6};
         StripSeams s = RecordingSeams();
@@ -56,7 +55,6 @@ protected:
     void TearDown() override {
         if (acc) acc->Release();
         form.reset();
-        CoUninitialize();
     }
     // Each child's role by its name.
     std::map<std::string, LONG> Roles() {

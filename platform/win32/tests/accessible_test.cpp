@@ -35,7 +35,6 @@ std::wstring Take(BSTR b) {
 class AccessibleTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         const TwipsPerPixel f = w.Factors();
         w.SetSize(300 * f.x, 100 * f.y);
         w.SetLeft(40 * f.x);
@@ -60,7 +59,6 @@ protected:
     }
     void TearDown() override {
         if (acc) acc->Release();
-        CoUninitialize();
     }
     IAccessible* Client() {
         void* p = nullptr;
@@ -236,7 +234,6 @@ TEST_F(AccessibleTest, TheDefaultActionIsTheKeyboardsDoneFromTheMessageLoop) {
 }
 
 TEST(AccessibleLifetime, AnObjectThatOutlivesItsWindowFailsEveryCall) {
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     IAccessible* acc = nullptr;
     {
         Window w;
@@ -268,7 +265,6 @@ TEST(AccessibleLifetime, AnObjectThatOutlivesItsWindowFailsEveryCall) {
     EXPECT_EQ(acc->get_accFocus(&v), CO_E_OBJNOTCONNECTED);
     EXPECT_EQ(acc->accDoDefaultAction(Id(1)), CO_E_OBJNOTCONNECTED);
     EXPECT_EQ(acc->Release(), 0u);  // the window's reference went with it
-    CoUninitialize();
 }
 
 }  // namespace
