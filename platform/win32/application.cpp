@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <objbase.h>
 
 #include <algorithm>
 
@@ -43,9 +44,25 @@ bool Pump() {
     return true;
 }
 
+// The main thread's COM apartment, for the program's life: what a screen reader's
+// WM_GETOBJECT is answered through (platform/win32/accessible.h).
+class ComApartment {
+public:
+    ComApartment() : joined_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ~ComApartment() {
+        if (joined_) CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    bool joined_;
+};
+
 }  // namespace
 
 struct Application::Impl {
+    ComApartment com;  // first: it ends after everything else has let go of its objects
     SystemWorld system;
     std::unique_ptr<World> world;
     std::unique_ptr<NotifyIcon> notify;

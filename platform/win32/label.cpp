@@ -38,10 +38,13 @@ public:
         if (what == Change::ScreenReader) return;
         if (what == Change::Mark) {
             parent_->impl().Invalidate(Bounds());
+            if (d.state.marked) parent_->impl().Announce(this, EVENT_OBJECT_FOCUS);
             return;
         }
         if (what == Change::Text) wide_ = win32::Wide(d.caption);
         parent_->impl().Changed(this, win32::PixelRect(old, d.factors));
+        // A caption that is the name, as the dates' are, is read again when the day turns.
+        if (what == Change::Text && d.state.accessible.name.empty()) parent_->impl().Announce(this, EVENT_OBJECT_NAMECHANGE);
     }
 
     void Orphan() override { parent_ = nullptr; }
@@ -49,6 +52,14 @@ public:
     bool Shown() const override { return label_.state.visible; }
     MouseHandlers& Mouse() override { return owner_.mouse; }
     const std::string& Tip() const override { return label_.state.tooltip; }
+    AccessibleRole Role() const override { return label_.state.accessible.role; }
+    const std::string& AccessibleName() const override { return label_.AccessibleName(); }
+    bool Marked() const override { return label_.state.marked; }
+    bool CanActivate() const override { return static_cast<bool>(owner_.on_activate); }
+    void Activate() override {
+        // A copy: the handler may destroy the control.
+        if (const auto handler = owner_.on_activate) handler();
+    }
 
     void Paint(HDC dc) const override {
         RECT r = Bounds();

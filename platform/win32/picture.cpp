@@ -33,7 +33,10 @@ public:
     void Show(const Picture::Impl&, Change what, const TwipsBox& old) override {
         if (!parent_ || what == Change::ScreenReader) return;
         if (what == Change::Order) parent_->impl().Raise(this);
-        else if (what == Change::Mark) parent_->impl().Invalidate(Bounds());
+        else if (what == Change::Mark) {
+            parent_->impl().Invalidate(Bounds());
+            if (picture_.state.marked) parent_->impl().Announce(this, EVENT_OBJECT_FOCUS);
+        }
         else parent_->impl().Changed(this, win32::PixelRect(old, factors_));
     }
 
@@ -42,6 +45,14 @@ public:
     bool Shown() const override { return picture_.state.visible; }
     MouseHandlers& Mouse() override { return owner_.mouse; }
     const std::string& Tip() const override { return picture_.state.tooltip; }
+    AccessibleRole Role() const override { return picture_.state.accessible.role; }
+    const std::string& AccessibleName() const override { return picture_.AccessibleName(); }
+    bool Marked() const override { return picture_.state.marked; }
+    bool CanActivate() const override { return static_cast<bool>(owner_.on_activate); }
+    void Activate() override {
+        // A copy: the handler may destroy the control.
+        if (const auto handler = owner_.on_activate) handler();
+    }
 
     void Paint(HDC dc) const override {
         if (bitmap_) {

@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
+#include "platform/win32/accessible.h"
 #include "platform/win32/keys.h"
 #include "platform/win32/convert.h"
 #include "platform/win32/pictures.h"
@@ -77,6 +79,7 @@ LRESULT CALLBACK Window::Impl::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (!impl) return DefWindowProcW(hwnd, msg, wp, lp);
     if (msg == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        impl->DropAccessible();
         impl->hwnd = nullptr;
         return DefWindowProcW(hwnd, msg, wp, lp);
     }
@@ -116,6 +119,19 @@ LRESULT Window::Impl::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         }
         case WM_ERASEBKGND: return 1;
+        case WM_GETOBJECT:
+            // The id arrives as a DWORD in the lParam, whatever the lParam's width.
+            if (static_cast<DWORD>(lp) != static_cast<DWORD>(OBJID_CLIENT)) break;
+            if (!accessible) accessible = new win32::ClientAccessible(*this);
+            return LresultFromObject(__uuidof(IAccessible), wp, static_cast<IAccessible*>(accessible));
+        case win32::ActivateMessage: {
+            // The control may have gone between the screen reader's call and now.
+            auto* c = reinterpret_cast<win32::Lightweight*>(lp);
+            if (std::find(lightweights.begin(), lightweights.end(), c) != lightweights.end() && c->Shown() &&
+                c->CanActivate())
+                c->Activate();
+            return 0;
+        }
         case WM_KEYDOWN:
             if (win32::DeliverKey(*owner, wp)) return 0;
             break;
@@ -280,6 +296,19 @@ void Window::Impl::FocusOnActivate(HWND child) {
     if (hwnd && GetActiveWindow() == hwnd) SetFocus(child);
 }
 
+void Window::Impl::Announce(win32::Lightweight* c, DWORD event) const {
+    // Focus moves only within the window that has it; elsewhere it would mislead the reader.
+    if (!hwnd || (event == EVENT_OBJECT_FOCUS && GetFocus() != hwnd)) return;
+    if (const LONG id = win32::ChildIdOf(*this, c); id != CHILDID_SELF) NotifyWinEvent(event, hwnd, OBJID_CLIENT, id);
+}
+
+void Window::Impl::DropAccessible() {
+    if (!accessible) return;
+    win32::ClientAccessible* a = std::exchange(accessible, nullptr);
+    a->Disconnect();
+    a->Release();
+}
+
 void Window::Impl::Place() {
     if (!hwnd) return;
     const PixelBox b = OuterPixels();
@@ -322,6 +351,7 @@ Window::Window() : impl_(std::make_unique<Impl>()) {
 }
 
 Window::~Window() {
+    impl_->DropAccessible();
     for (win32::Child* c : std::vector<win32::Child*>(impl_->children)) c->Orphan();
     impl_->children.clear();
     impl_->lightweights.clear();

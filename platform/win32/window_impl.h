@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/accessible.h"
 #include "platform/units.h"
 #include "platform/window.h"
 #include "platform/window_core.h"
@@ -35,11 +36,23 @@ public:
     virtual void Paint(HDC dc) const = 0;
     virtual MouseHandlers& Mouse() = 0;
     virtual const std::string& Tip() const = 0;
+    // What a screen reader is told: the role set, and the name set or else the one shown.
+    virtual AccessibleRole Role() const = 0;
+    virtual const std::string& AccessibleName() const = 0;
+    virtual bool Marked() const = 0;  // carries the keyboard's mark
+    // Whether it has an action, and doing it: what Enter or Space on the marked control does.
+    virtual bool CanActivate() const = 0;
+    virtual void Activate() = 0;
 };
+
+class ClientAccessible;
 
 // The window class of every Window; registered once by the Application.
 inline constexpr const wchar_t* WindowClass = L"TarnvelWindow";
 void RegisterWindowClass();
+// Posted by a screen reader's default action: lParam is the Lightweight to activate, done
+// from the message loop so that the reader's call returns before the program reacts.
+inline constexpr UINT ActivateMessage = WM_APP + 2;
 
 }  // namespace win32
 
@@ -64,6 +77,11 @@ struct Window::Impl final : WindowCore {
     void SyncTip(win32::Lightweight* c);
     // The child window that gets the keyboard focus whenever the window becomes active.
     void FocusOnActivate(HWND child);
+    // Tells screen readers of an event of a lightweight control (EVENT_OBJECT_*), when it is
+    // one of the client object's children.
+    void Announce(win32::Lightweight* c, DWORD event) const;
+    // Ends the client object's hold on the window: the window is going.
+    void DropAccessible();
 
     Window* owner = nullptr;
     HWND hwnd = nullptr;
@@ -77,6 +95,8 @@ struct Window::Impl final : WindowCore {
     // the window that owns one above other windows. Destroyed with the window.
     HWND tooltip = nullptr;
     HWND focus_child = nullptr;
+    // What WM_GETOBJECT answers for the client area, made on the first ask; one reference.
+    win32::ClientAccessible* accessible = nullptr;
 };
 
 }  // namespace tarnvel::platform

@@ -7,6 +7,7 @@
 // chooses "E&xit" by its access key.
 
 #include <windows.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <chrono>
@@ -81,6 +82,50 @@ bool Start(const std::wstring& program, PROCESS_INFORMATION& pi) {
            FALSE;
 }
 
+std::string Utf8(BSTR b) {
+    char utf8[1024] = {};
+    if (b) WideCharToMultiByte(CP_UTF8, 0, b, static_cast<int>(SysStringLen(b)), utf8, sizeof utf8 - 1, nullptr, nullptr);
+    return utf8;
+}
+
+const char* RoleName(LONG role) {
+    switch (role) {
+        case ROLE_SYSTEM_STATICTEXT: return "text";
+        case ROLE_SYSTEM_LINK: return "link";
+        case ROLE_SYSTEM_PUSHBUTTON: return "button";
+        default: return "other";
+    }
+}
+
+// What a screen reader in another process reads of the window's client area, as
+// "name:role" joined by '|'; with `action`, the child of that name then gets its default action.
+std::string ReadAloud(HWND w, const std::string& action, HRESULT& acted) {
+    acted = E_FAIL;
+    void* p = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(w, OBJID_CLIENT, __uuidof(IAccessible), &p))) return "no object";
+    auto* acc = static_cast<IAccessible*>(p);
+    long n = 0;
+    acc->get_accChildCount(&n);
+    std::string out;
+    for (LONG i = 1; i <= n; ++i) {
+        VARIANT id;
+        VariantInit(&id);
+        id.vt = VT_I4;
+        id.lVal = i;
+        BSTR name = nullptr;
+        VARIANT role;
+        VariantInit(&role);
+        acc->get_accName(id, &name);
+        acc->get_accRole(id, &role);
+        const std::string text = Utf8(name);
+        SysFreeString(name);
+        out += (out.empty() ? "" : "|") + text + ":" + RoleName(role.vt == VT_I4 ? role.lVal : 0);
+        if (text == action) acted = acc->accDoDefaultAction(id);
+    }
+    acc->Release();
+    return out;
+}
+
 int Fail(const char* what) {
     std::printf("error=%s\n", what);
     return 1;
@@ -114,6 +159,20 @@ int main(int argc, char** argv) {
     std::printf("strip=%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
     std::printf("screen=%d %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     std::printf("titles=%s\n", WindowTitles(first.dwProcessId).c_str());
+    std::fflush(stdout);
+
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    HRESULT acted = E_FAIL;
+    std::printf("accessible=%s\n", ReadAloud(strip, "More Information", acted).c_str());
+    const auto reader_shown = [&] {
+        for (HWND h : Windows(first.dwProcessId, L"TarnvelWindow")) {
+            wchar_t title[64] = {};
+            GetWindowTextW(h, title, 64);
+            if (IsWindowVisible(h) && std::wstring(title) == L"Tarnvel Reader") return true;
+        }
+        return false;
+    };
+    std::printf("more_information=%s\n", SUCCEEDED(acted) && WaitFor(reader_shown, 10000) ? "reader shown" : "no reader");
     std::fflush(stdout);
 
     PROCESS_INFORMATION second{};
