@@ -10,9 +10,10 @@ namespace tarnvel::platform {
 
 namespace {
 
-class Win32Label final : public LabelNative, public win32::Lightweight {
+class Win32Label final : public LabelNative, public win32::StateLightweight<Label, Label::Impl> {
 public:
-    Win32Label(Label& owner, Label::Impl& label, Window& parent) : owner_(owner), label_(label), parent_(&parent) {}
+    Win32Label(Label& owner, Label::Impl& label, Window& parent)
+        : StateLightweight(owner, label), label_(label), parent_(&parent) {}
     ~Win32Label() override {
         if (parent_) parent_->impl().Remove(this);
         if (hfont_) DeleteObject(hfont_);
@@ -49,17 +50,6 @@ public:
 
     void Orphan() override { parent_ = nullptr; }
     RECT Bounds() const override { return win32::PixelRect(label_.state.box, label_.factors); }
-    bool Shown() const override { return label_.state.visible; }
-    MouseHandlers& Mouse() override { return owner_.mouse; }
-    const std::string& Tip() const override { return label_.state.tooltip; }
-    AccessibleRole Role() const override { return label_.state.accessible.role; }
-    const std::string& AccessibleName() const override { return label_.AccessibleName(); }
-    bool Marked() const override { return label_.state.marked; }
-    bool CanActivate() const override { return static_cast<bool>(owner_.on_activate); }
-    void Activate() override {
-        // A copy: the handler may destroy the control.
-        if (const auto handler = owner_.on_activate) handler();
-    }
 
     void Paint(HDC dc) const override {
         RECT r = Bounds();
@@ -92,7 +82,6 @@ private:
         return hfont_;
     }
 
-    Label& owner_;
     const Label::Impl& label_;
     Window* parent_;  // null once the window is gone
     std::wstring wide_;  // the caption as it is drawn

@@ -12,10 +12,10 @@ namespace tarnvel::platform {
 
 namespace {
 
-class Win32Picture final : public PictureNative, public win32::Lightweight {
+class Win32Picture final : public PictureNative, public win32::StateLightweight<Picture, Picture::Impl> {
 public:
     Win32Picture(Picture& owner, Picture::Impl& picture, Window& parent)
-        : owner_(owner), picture_(picture), parent_(&parent), factors_(parent.Factors()) {}
+        : StateLightweight(owner, picture), picture_(picture), parent_(&parent), factors_(parent.Factors()) {}
     ~Win32Picture() override {
         if (parent_) parent_->impl().Remove(this);
     }
@@ -42,17 +42,6 @@ public:
 
     void Orphan() override { parent_ = nullptr; }
     RECT Bounds() const override { return win32::PixelRect(picture_.state.box, factors_); }
-    bool Shown() const override { return picture_.state.visible; }
-    MouseHandlers& Mouse() override { return owner_.mouse; }
-    const std::string& Tip() const override { return picture_.state.tooltip; }
-    AccessibleRole Role() const override { return picture_.state.accessible.role; }
-    const std::string& AccessibleName() const override { return picture_.AccessibleName(); }
-    bool Marked() const override { return picture_.state.marked; }
-    bool CanActivate() const override { return static_cast<bool>(owner_.on_activate); }
-    void Activate() override {
-        // A copy: the handler may destroy the control.
-        if (const auto handler = owner_.on_activate) handler();
-    }
 
     void Paint(HDC dc) const override {
         if (bitmap_) {
@@ -67,7 +56,6 @@ public:
     }
 
 private:
-    Picture& owner_;
     const Picture::Impl& picture_;
     Window* parent_;  // null once the window is gone
     TwipsPerPixel factors_;

@@ -45,6 +45,29 @@ public:
     virtual void Activate() = 0;
 };
 
+// A windowless label or picture answering from its shared state (`State`, whose `state` is the
+// ControlState) and its owner's handlers; each control adds its box, drawing and changes.
+template <class Owner, class State>
+class StateLightweight : public Lightweight {
+public:
+    StateLightweight(Owner& owner, const State& shared) : owner_(owner), shared_(shared) {}
+    bool Shown() const override { return shared_.state.visible; }
+    MouseHandlers& Mouse() override { return owner_.mouse; }
+    const std::string& Tip() const override { return shared_.state.tooltip; }
+    AccessibleRole Role() const override { return shared_.state.accessible.role; }
+    const std::string& AccessibleName() const override { return shared_.AccessibleName(); }
+    bool Marked() const override { return shared_.state.marked; }
+    bool CanActivate() const override { return static_cast<bool>(owner_.on_activate); }
+    void Activate() override {
+        // A copy: the handler may destroy the control.
+        if (const auto handler = owner_.on_activate) handler();
+    }
+
+protected:
+    Owner& owner_;
+    const State& shared_;
+};
+
 class ClientAccessible;
 
 // The window class of every Window; registered once by the Application.
