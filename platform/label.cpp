@@ -2,6 +2,8 @@
 
 #include "platform/label_impl.h"
 
+#include <utility>
+
 namespace tarnvel::platform {
 
 const TwipsBox& Label::Impl::Box() {
@@ -90,31 +92,19 @@ Colour Label::ForeColor() const { return impl_->fore; }
 void Label::SetFont(const Font& f) { impl_->Set(impl_->font, f, Change::Typeface); }
 const Font& Label::GetFont() const { return impl_->font; }
 // Each single property is a change of the whole font.
-void Label::SetFontName(std::string_view name) {
-    Font f = GetFont();
-    f.name = std::string(name);
-    SetFont(f);
+namespace {
+template <class T, class V>
+void SetFontPart(Label& l, T Font::*part, V value) {
+    Font f = l.GetFont();
+    f.*part = T(std::move(value));
+    l.SetFont(f);
 }
-void Label::SetFontSize(double points) {
-    Font f = GetFont();
-    f.size = points;
-    SetFont(f);
-}
-void Label::SetFontBold(bool b) {
-    Font f = GetFont();
-    f.bold = b;
-    SetFont(f);
-}
-void Label::SetFontItalic(bool b) {
-    Font f = GetFont();
-    f.italic = b;
-    SetFont(f);
-}
-void Label::SetFontUnderline(bool b) {
-    Font f = GetFont();
-    f.underline = b;
-    SetFont(f);
-}
+}  // namespace
+void Label::SetFontName(std::string_view name) { SetFontPart(*this, &Font::name, name); }
+void Label::SetFontSize(double points) { SetFontPart(*this, &Font::size, points); }
+void Label::SetFontBold(bool b) { SetFontPart(*this, &Font::bold, b); }
+void Label::SetFontItalic(bool b) { SetFontPart(*this, &Font::italic, b); }
+void Label::SetFontUnderline(bool b) { SetFontPart(*this, &Font::underline, b); }
 
 void Label::SetAlignment(Alignment a) { impl_->Set(impl_->align, a, Change::Align); }
 Alignment Label::GetAlignment() const { return impl_->align; }
