@@ -11,6 +11,7 @@
 
 #include "platform/application.h"
 #include "platform/win32/convert.h"
+#include "platform/win32/tests/accessible_client.h"
 #include "strip/reader_link.h"
 #include "strip/tests/strip_fixture.h"
 
@@ -28,13 +29,8 @@ public:
     void SetReaderDragTimer(bool) override {}
 };
 
-VARIANT Id(LONG id) {
-    VARIANT v;
-    VariantInit(&v);
-    v.vt = VT_I4;
-    v.lVal = id;
-    return v;
-}
+using platform::test::Id;
+using platform::test::Take;
 
 class StripAccessibleTest : public StripTest {
 protected:
@@ -67,8 +63,7 @@ protected:
             VariantInit(&role);
             EXPECT_EQ(acc->get_accName(Id(i), &b), S_OK);
             EXPECT_EQ(acc->get_accRole(Id(i), &role), S_OK);
-            out[platform::win32::Narrow(b ? std::wstring_view(b, SysStringLen(b)) : std::wstring_view())] = role.lVal;
-            SysFreeString(b);
+            out[platform::win32::Narrow(Take(b))] = role.lVal;
         }
         return out;
     }
@@ -78,9 +73,7 @@ protected:
         for (LONG i = 1; i <= n; ++i) {
             BSTR b = nullptr;
             if (acc->get_accName(Id(i), &b) != S_OK) continue;
-            const std::string got = platform::win32::Narrow(std::wstring_view(b, SysStringLen(b)));
-            SysFreeString(b);
-            if (got == name) return i;
+            if (platform::win32::Narrow(Take(b)) == name) return i;
         }
         return 0;
     }

@@ -13,24 +13,14 @@
 #include "platform/application.h"
 #include "platform/label.h"
 #include "platform/picture.h"
+#include "platform/win32/tests/accessible_client.h"
 #include "platform/window.h"
 
 namespace tarnvel::platform {
 namespace {
 
-VARIANT Id(LONG id) {
-    VARIANT v;
-    VariantInit(&v);
-    v.vt = VT_I4;
-    v.lVal = id;
-    return v;
-}
-
-std::wstring Take(BSTR b) {
-    std::wstring s = b ? std::wstring(b, SysStringLen(b)) : L"";
-    SysFreeString(b);
-    return s;
-}
+using test::Id;
+using test::Take;
 
 class AccessibleTest : public ::testing::Test {
 protected:
