@@ -13,19 +13,6 @@ protected:
     void SetUp() override { Start({2026, 12, 6}); }
 };
 
-TEST_F(LoadFileTest, TheHelpExampleGivesExactlyItsSelection) {
-    WriteDocument("One", Rtf({"Help0", "Text", "Help0"}));
-    form->LoadFile("One", "Help", "0");
-    // Markers at 1 and 14: n = 5, f = 6, e = 14; start 7, length 6.
-    EXPECT_EQ(richtext::to_utf8(c().rchWholeFile.Text()), "Help0\r\nText\r\nHelp0");
-    EXPECT_EQ(c().rchWholeFile.SelStart(), 7);
-    EXPECT_EQ(c().rchWholeFile.SelLength(), 6);
-    EXPECT_EQ(Shown(), "Text\r\n");
-    EXPECT_TRUE(c().rchParagraph.Visible());
-    EXPECT_EQ(c().rchParagraph.SelStart(), 0);
-    EXPECT_EQ(c().rchParagraph.SelLength(), 0);
-}
-
 TEST_F(LoadFileTest, AMissingDocumentBeforeAnySectionLeavesTheParagraphHidden) {
     form->mnuSub1_Click(3);
     EXPECT_EQ(strip::DropWindow_Content, strip::DropWindowContent(std::string("Baramah")));
