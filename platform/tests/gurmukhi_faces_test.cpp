@@ -89,19 +89,6 @@ TEST(LendGurmukhiFace, OnlyWhatQtShapesAsGurmukhiInALatinFaceGetsTheGurmukhiFace
     }
 }
 
-TEST(LendGurmukhiFace, WithoutItQtComplainsOnStandardError) {
-    // What the lent face saves: the same paragraph laid out as it was given. A size of its
-    // own: Qt keeps the faces it found for a size, and would not ask again.
-    QTextDocument doc;
-    QTextCursor cur(&doc);
-    cur.insertText(QString::fromUtf8("ਸਿੰਘ"), Face("Noto Sans Gurmukhi", 13.7));
-    cur.insertText(": Singh", Face("Arial", 13.7));
-    QtMessages m;
-    doc.documentLayout()->documentSize();
-    ASSERT_FALSE(m.said.empty()) << "Qt no longer asks a Latin face for Gurmukhi: the lending may go";
-    EXPECT_NE(m.said.front().find("OpenType support missing"), std::string::npos) << m.said.front();
-}
-
 TEST(LendGurmukhiFace, AShownDocumentIsLaidOutOnlyOnceTheFaceIsLent) {
     // A view on screen lays its document out at every insertion; the fill must not be shaped
     // before the face is lent. Sizes of their own, which no other test laid out.

@@ -21,11 +21,6 @@ TEST(Units, PixelsFromTwipsRoundHalvesToEven) {
     for (const auto& c : cases) EXPECT_EQ(TwipsToPixels(c.twips, c.factor), c.pixels) << c.twips << " / " << c.factor;
 }
 
-TEST(Units, TwipsFromPixels) {
-    EXPECT_DOUBLE_EQ(PixelsToTwips(262, 15), 3930);
-    EXPECT_DOUBLE_EQ(PixelsToTwips(-3, 12), -36);
-}
-
 TEST(Colour, ComponentsOfBgrValues) {
     EXPECT_EQ(Rgb(212, 145, 17), 0x001191D4u);
     EXPECT_EQ(Rgb(8, 43, 109), 0x006D2B08u);
