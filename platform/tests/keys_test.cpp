@@ -111,46 +111,32 @@ TEST_F(KeysTest, TheMarkIsDrawnOnlyWhileSet) {
     EXPECT_GT(changed, marked.width() / 4);
 }
 
-TEST_F(KeysTest, ScreenReadersAreGivenRolesNamesAndPresses) {
-    int presses = 0;
+// Roles, names, presses and the reader's text as a screen reader meets them are tried
+// through AT-SPI on the real program; here what it does not reach: a name that follows its
+// caption, decoration without a press, and the text's bounds and selection.
+TEST_F(KeysTest, NamesFollowCaptionsDecorationHasNoPressTheTextIsReadOnly) {
     label.SetAccessible(AccessibleRole::Link);
-    label.on_activate = [&] { ++presses; };
     QAccessibleInterface* link = QAccessible::queryAccessibleInterface(LabelWidget());
     ASSERT_NE(link, nullptr);
-    EXPECT_EQ(link->role(), QAccessible::Link);
-    EXPECT_EQ(link->text(QAccessible::Name), QStringLiteral("More Information"));
-    ASSERT_NE(link->actionInterface(), nullptr);
-    link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(presses, 1);
     label.SetCaption("Less");
     EXPECT_EQ(link->text(QAccessible::Name), QStringLiteral("Less"));
 
     Picture close(w);
-    close.SetToolTip("Close");
     close.SetAccessible(AccessibleRole::Button);
+    close.SetAccessible(AccessibleRole::None);
     QWidget* close_widget = nullptr;
     for (QWidget* c : w.impl().client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (!qobject_cast<QLabel*>(c) && !qobject_cast<QTextEdit*>(c)) close_widget = c;
     ASSERT_NE(close_widget, nullptr);
-    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(close_widget);
-    EXPECT_EQ(button->role(), QAccessible::Button);
-    EXPECT_EQ(button->text(QAccessible::Name), QStringLiteral("Close"));
-    // Decoration has no press.
-    close.SetAccessible(AccessibleRole::None);
-    EXPECT_TRUE(button->actionInterface()->actionNames().isEmpty());
-}
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(close_widget)->actionInterface()->actionNames().isEmpty());
 
-TEST_F(KeysTest, TheReadersTextIsAReadOnlyDocument) {
     text.SetPlainText("first\nsecond");
     QAccessibleInterface* doc = QAccessible::queryAccessibleInterface(View());
     ASSERT_NE(doc, nullptr);
-    EXPECT_EQ(doc->role(), QAccessible::Document);
-    EXPECT_EQ(doc->text(QAccessible::Name), QStringLiteral("Text"));
     EXPECT_TRUE(doc->state().readOnly);
     EXPECT_FALSE(doc->state().editable);
     QAccessibleTextInterface* t = doc->textInterface();
     ASSERT_NE(t, nullptr);
-    EXPECT_EQ(t->text(0, t->characterCount()), QStringLiteral("first\nsecond"));
     EXPECT_EQ(t->text(6, 100), QStringLiteral("second"));  // clamped to the end
     t->setSelection(0, 0, 5);
     int start = -1, end = -1;
