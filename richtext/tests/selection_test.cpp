@@ -28,7 +28,7 @@ TEST(Selection, HelpSectionEndsWithTheControlsEmptyParagraph) {
     EXPECT_EQ(part.fonts, d.fonts);
 }
 
-TEST(Selection, OutOfRangeIsClamped) {
+TEST(Selection, OutOfRangeIsClampedAlsoInAnEmptyDocument) {
     const Document d = read(kHelp);
     struct Case {
         std::int64_t start, length;
@@ -43,6 +43,9 @@ TEST(Selection, OutOfRangeIsClamped) {
         EXPECT_EQ(part.text, c.text) << c.start << "," << c.length;
         EXPECT_TRUE(well_formed(part));
     }
+    const Document none = read(R"({\rtf1})").selection(0, 10);  // an empty document
+    EXPECT_EQ(none.text, u"");
+    EXPECT_TRUE(well_formed(none));
 }
 
 TEST(Selection, PieceOfAMarkIsPlainText) {
@@ -78,13 +81,6 @@ TEST(Selection, EverySliceKeepsTextAndFormats) {
             }
         }
     }
-}
-
-TEST(Selection, EmptyDocument) {
-    const Document d = read(R"({\rtf1})");
-    const Document part = d.selection(0, 10);
-    EXPECT_TRUE(part.text.empty());
-    EXPECT_TRUE(well_formed(part));
 }
 
 }  // namespace
