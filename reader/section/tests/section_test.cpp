@@ -38,13 +38,7 @@ TEST(Cut, Sections) {
         ASSERT_GE(cut.length, 0);
         ASSERT_LE(cut.start + cut.length, static_cast<std::int64_t>(c.text.size()));
         EXPECT_EQ(c.text.substr(static_cast<std::size_t>(cut.start), static_cast<std::size_t>(cut.length)), c.section);
-        if (!c.found) {
-            EXPECT_EQ((std::vector<std::int64_t>{cut.c, cut.f, cut.e, cut.start, cut.length}), std::vector<std::int64_t>(5));
-        }
     }
-    const Cut help = cut_section(u"Help0\r\nText\r\nHelp0", u"Help0");
-    EXPECT_EQ((std::vector<std::int64_t>{help.c, help.f, help.e, help.start, help.length}),
-              (std::vector<std::int64_t>{1, 6, 14, 7, 6}));
 }
 
 TEST(Markers, EveryChoiceOfTheMenusAndEveryDay) {
