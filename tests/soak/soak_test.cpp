@@ -8,12 +8,9 @@
 
 #include <chrono>
 #include <fstream>
-#include <memory>
 #include <sstream>
 #include <string>
 
-#include "calendar/event_finder.h"
-#include "desktop/tray_icon_data.h"
 #include "app/tests/program_fixture.h"
 #include "platform/application.h"
 #include "strip/drop_window_content.h"
