@@ -63,8 +63,6 @@ TEST(Markers, DescriptionsAndNotices) {
         {"MAY05", "the history entry for 5 May"}, {"Help0", "the help page"},
         {"Nanakshahi_Calendar0", "the page about the Nanakshahi calendar"}, {"Orvanta0", "the page about Orvanta"}};
     for (const auto& [text, description] : described) EXPECT_EQ(describe(*find_marker(text)), description);
-    EXPECT_EQ(missing_notice(*find_marker("FEBRUARY29")),
-              "The history entry for 29 February is not in Two.rtf (no \"FEBRUARY29\" marker).");
     // Outside the table (a month 0 before the date is known, a day that does not exist): named by
     // the text rather than read as a month or day number.
     for (const Marker& m : {Marker{"Month", "0"}, Marker{"Month_Akhaan", "13"}, Marker{"FEBRUARY", "30", DocumentFile::Two}}) {
