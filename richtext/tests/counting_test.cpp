@@ -47,7 +47,6 @@ constexpr Case kConstructs[] = {
     {"UcScopedToGroup", R"({\rtf1 {\uc2 \u2676??}\u2676?x})", "\u0A74\u0A74x"},
     {"BraceEndsSkipping", R"({\rtf1\uc3 {\u2676?}x})", "\u0A74x"},
     {"AboveTheCodePointsWraps", R"({\rtf1 \u70000?b})", "\u1170b"},
-    {"LargestParameter", R"({\rtf1 \u2147483647?b})", "\uFFFFb"},
     // A unit of 0 keeps its place, but no text carries a NUL.
     {"WrapsToZeroKeepsItsPlace", R"({\rtf1 \u65536?x\u-65536?y\u0 z})", "\uFFFDx\uFFFDy\uFFFD"},
     {"ControlUnitsAreCharacters", R"({\rtf1 a\u9?b\u13?\u10?c\u-65535?d})", "a\tb\r\nc\u0001d"},
