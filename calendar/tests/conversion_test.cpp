@@ -7,6 +7,7 @@ namespace {
 
 // Gregorian y, m, d and the Nanakshahi day, month and year it is: the first day of every month
 // of Sammat 558, then the year's turn and Phagan in leap (2000, 2028) and common (1900, 2100) years.
+// (The way back, gregorian_of, is the sweep's for every day.)
 const int kKnown[][6] = {
     {2026, 3, 14, 1, 1, 558},   {2026, 4, 14, 1, 2, 558},   {2026, 5, 15, 1, 3, 558},   {2026, 6, 15, 1, 4, 558},
     {2026, 7, 16, 1, 5, 558},   {2026, 8, 16, 1, 6, 558},   {2026, 9, 15, 1, 7, 558},   {2026, 10, 15, 1, 8, 558},
@@ -17,11 +18,8 @@ const int kKnown[][6] = {
 };
 
 TEST(Conversion, KnownDates) {
-    for (const auto& k : kKnown) {
-        SCOPED_TRACE(testing::Message() << k[0] << '-' << k[1] << '-' << k[2]);
-        EXPECT_EQ(nanakshahi_fields(k[0], k[1], k[2]), (NanakshahiFields{k[3], k[4], k[5]}));
-        EXPECT_EQ(gregorian_of(k[5], k[4], k[3]), (CivilDate{k[0], k[1], k[2]}));
-    }
+    for (const auto& k : kKnown)
+        EXPECT_EQ(nanakshahi_fields(k[0], k[1], k[2]), (NanakshahiFields{k[3], k[4], k[5]})) << k[0] << '-' << k[1] << '-' << k[2];
 }
 
 // All ten fields are written, also into a record that held a longer date before.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "calendar/nanakshahi_date.h"
 #include "cli/calendar_view.h"
 #include "cli/month_grid.h"
@@ -105,12 +107,6 @@ TEST(Views, Years) {
         EXPECT_NE(view({"--year", "Sammat", year}).find("Phagan " + std::string(year)), std::string::npos);
 }
 
-std::size_t count_of(const std::string& s, std::string_view what) {
-    std::size_t n = 0;
-    for (std::size_t at = s.find(what); at != std::string::npos; at = s.find(what, at + 1)) ++n;
-    return n;
-}
-
 // Today (22 Maghar 558) in reverse video, on a terminal only, and only in the views that show it.
 TEST(Views, TodayMarked) {
     const Context terminal{{2026, 12, 5}, testing::FixedNow, true};
@@ -122,7 +118,7 @@ TEST(Views, TodayMarked) {
     for (const auto& [args, marked] : cases) {
         std::string out = run_in(args, terminal).out;
         const std::string plain = run_with(args).out, mark = "\x1b[7m" + std::string(marked) + "\x1b[27m";
-        EXPECT_EQ(count_of(out, "\x1b"), marked.empty() ? 0u : 2u) << out;
+        EXPECT_EQ(std::ranges::count(out, '\x1b'), marked.empty() ? 0 : 2) << out;
         if (const std::size_t at = out.find(mark); !marked.empty() && at != std::string::npos)
             out.replace(at, mark.size(), marked);
         EXPECT_EQ(out, plain);

@@ -57,8 +57,6 @@ TEST(EveryDay, ScriptLinesAndTheStreamedRange) {
             (sampled && gurmukhi.line(f) != gurmukhi::legacy_to_unicode(gurmukhi_line(f))))
             ADD_FAILURE() << ++failures << ": " << english_line(f) << " / " << gurmukhi.line(f);
     }
-    EXPECT_EQ(gurmukhi.month_and_year(1, 1234567890), "ਚੇਤ, ਸੰਮਤ ੧੨੩੪੫੬੭੮੯੦");
-    EXPECT_EQ(legacy.number(-12), "-12");
 
     const CivilDate from{1899, 12, 25}, to{2300, 3, 20};
     std::ostringstream out;

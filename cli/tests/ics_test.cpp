@@ -54,9 +54,6 @@ TEST(IcsText, EscapesText) {
         {"two\nlines", "two\\nlines"},              {"bell\x07 and \r\x7f", "bell and "}, {"tab\tstays", "tab\tstays"},
         {"ਅੱਸੂ", "ਅੱਸੂ"}};
     for (const auto& [text, escaped] : cases) EXPECT_EQ(escaped_text(text), escaped) << text;
-    std::string out;
-    append_text_line(out, "SUMMARY", "1 Vaisakh, Sammat 559");
-    EXPECT_EQ(out, "SUMMARY:1 Vaisakh\\, Sammat 559\r\n");
 }
 
 std::string ics(std::vector<std::string_view> args, std::int64_t now = testing::FixedNow) {

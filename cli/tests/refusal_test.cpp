@@ -18,18 +18,9 @@ struct BadCase {
 const std::string NotADate = "not a date (YYYY-MM-DD, today, tomorrow, yesterday or a day such as 1 Vaisakh 559): ";
 const std::string NotAMonth = "not a month (MONTH YEAR as cal takes them, a month name and YEAR, or YYYY-MM): ";
 
-void expect_refused(const std::vector<BadCase>& cases) {
-    for (const BadCase& c : cases) {
-        const auto r = run_with(c.args, c.today, "cyq\n");
-        SCOPED_TRACE(c.message);
-        EXPECT_EQ(r.status, ExitBadInput);
-        EXPECT_EQ(r.out, "");
-        EXPECT_EQ(r.err, "nanakshahi: " + c.message + "\n");
-    }
-}
-
-TEST(Refusal, Dates) {
-    expect_refused({
+TEST(Refusal, EveryKindOfArgument) {
+    const BadCase cases[] = {
+        // Dates.
         {{"2026-02-30"}, "not a valid date: 2026-02-30"}, {{"2100-02-29"}, "not a valid date: 2100-02-29"},
         {{"2026-13-01"}, "not a valid date: 2026-13-01"}, {{"someday"}, NotADate + "someday"},
         {{"2026-3-14"}, NotADate + "2026-3-14"}, {{"226-03-14"}, NotADate + "226-03-14"}, {{""}, NotADate + "\"\""},
@@ -55,11 +46,7 @@ TEST(Refusal, Dates) {
         {{"yesterday"}, "yesterday is before the first day of the calendar (1469-03-14)", {1469, 3, 14}},
         // After "--" nothing is an option.
         {{"--", "--help"}, NotADate + "--help"},
-    });
-}
-
-TEST(Refusal, Options) {
-    expect_refused({
+        // Options and the options that cannot go together.
         {{"--frobnicate"}, "unknown option: --frobnicate (see nanakshahi --help)"},
         {{"--frobnicate=3"}, "unknown option: --frobnicate=3 (see nanakshahi --help)"},
         {{"--gurmukhi=yes"}, "option takes no value: --gurmukhi=yes"},
@@ -73,11 +60,7 @@ TEST(Refusal, Options) {
         {{"--unicode", "notes.txt"}, "unexpected argument after --unicode: notes.txt"},
         {{"--unicode", "--gurmukhi"}, "--unicode and --gurmukhi cannot be used together"},
         {{"--help", "--legacy"}, "--help and --legacy cannot be used together"},
-    });
-}
-
-TEST(Refusal, RangeAndIcs) {
-    expect_refused({
+        // Ranges and exports.
         {{"--range", "2026-05-01", "2026-04-30"}, "range ends before it begins: 2026-05-01 2026-04-30"},
         {{"--range", "2026-05-01"}, "--range needs two dates, FROM and TO"},
         {{"--range", "2026-05-01", "--legacy"}, "--range needs two dates, FROM and TO"},
@@ -93,11 +76,7 @@ TEST(Refusal, RangeAndIcs) {
         {{"--ics", "2027-01-01", "2027-12-31", "--json"}, "--ics and --json cannot be used together"},
         {{"--anniversaries"}, "--anniversaries goes with --ics only"},
         {{"--range", "2027-01-01", "2027-12-31", "--anniversaries"}, "--anniversaries goes with --ics only"},
-    });
-}
-
-TEST(Refusal, JsonAndCounts) {
-    expect_refused({
+        // JSON and the count of coming events.
         {{"--json", "--month"}, "--month and --json cannot be used together"},
         {{"--json", "--year"}, "--year and --json cannot be used together"},
         {{"--json", "--unicode"}, "--unicode and --json cannot be used together"},
@@ -111,12 +90,7 @@ TEST(Refusal, JsonAndCounts) {
         {{"--upcoming="}, "not a count from 1 to 1000: \"\""},
         {{"--upcoming", "99999999999999999999"}, "not a count from 1 to 1000: 99999999999999999999"},
         {{"--upcoming", "3", "4"}, "unexpected argument after --upcoming: 4"},
-    });
-}
-
-TEST(Refusal, Months) {
-    expect_refused({
-        // The old YEAR MONTH order, and pairs that only a Nanakshahi reading makes sense of.
+        // Months: the old YEAR MONTH order, and pairs that only a Nanakshahi reading makes sense of.
         {{"--month", "2027", "03"},
          "--month 2027 03 is ambiguous: for March 2027 write --month 3 2027; for Jeth, Sammat 2027 write --month "
          "Jeth 2027"},
@@ -151,11 +125,7 @@ TEST(Refusal, Months) {
         {{"--month", "Chet", "1", "-3"}, "outside 1469-03-14 to 9999-12-31: the months around Chet, Sammat 1"},
         {{"-3", "11", "9999"}, "outside 1469-03-14 to 9999-12-31: the Nanakshahi months of November 9999"},
         {{"-3", "--upcoming"}, "--upcoming and -3 cannot be used together"},
-    });
-}
-
-TEST(Refusal, Years) {
-    expect_refused({
+        // Years.
         {{"--year", "559"},
          "--year 559 is ambiguous: the Gregorian year 559 runs outside the calendar; for Sammat 559 write --year "
          "Sammat 559"},
@@ -167,7 +137,14 @@ TEST(Refusal, Years) {
         {{"--year", "Chet"}, "not a year (YEAR, or Sammat YEAR for a Nanakshahi year): Chet"},
         {{"--year", "2027", "2028"}, "unexpected argument after --year: 2028"},
         {{"--year", "-3"}, "--year and -3 cannot be used together"},
-    });
+    };
+    for (const BadCase& c : cases) {
+        const auto r = run_with(c.args, c.today, "cyq\n");
+        SCOPED_TRACE(c.message);
+        EXPECT_EQ(r.status, ExitBadInput);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, "nanakshahi: " + c.message + "\n");
+    }
 }
 
 }  // namespace

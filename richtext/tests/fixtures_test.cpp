@@ -48,13 +48,9 @@ TEST(Fixtures, StructuresCountedAsTheControlDoes) {
               "\r\n1.\tone\r\n2.\ttwo\r\nA \tB \t\r\na1 \tb1 \t\r\n\r\nTarnvel0");
 }
 
-CharFormat format_of(const Document& d, std::u16string_view needle) {
-    const auto at = d.text.find(needle);
-    EXPECT_NE(at, std::u16string::npos) << to_utf8(needle);
-    return d.format_at(static_cast<std::uint32_t>(at == std::u16string::npos ? 0 : at));
-}
+using test::format_of;
 
-TEST(Fixtures, LibreOfficeFormatting) {
+TEST(Fixtures, FormattingOfLibreOfficeAndPandoc) {
     const Document d = load("lo-text.rtf");
     EXPECT_TRUE(format_of(d, u"bold").bold);
     EXPECT_FALSE(format_of(d, u"bold").italic);
@@ -76,15 +72,13 @@ TEST(Fixtures, LibreOfficeFormatting) {
     const auto lines = static_cast<std::uint32_t>(d.text.find(u"line one\r\nline two"));
     EXPECT_EQ(d.paragraph_at(lines).format.alignment, Alignment::Right);
     EXPECT_EQ(d.paragraph_at(lines).end, lines + 20);  // one paragraph, the break is a \line
-}
 
-TEST(Fixtures, PandocFormatting) {
-    const Document d = load("pandoc-doc.rtf");
-    EXPECT_TRUE(format_of(d, u"Bold").bold);
-    EXPECT_TRUE(format_of(d, u"italic").italic);
-    const CharFormat code = format_of(d, u"code");
+    const Document pandoc = load("pandoc-doc.rtf");
+    EXPECT_TRUE(format_of(pandoc, u"Bold").bold);
+    EXPECT_TRUE(format_of(pandoc, u"italic").italic);
+    const CharFormat code = format_of(pandoc, u"code");
     ASSERT_GE(code.font, 0);
-    EXPECT_EQ(d.fonts[static_cast<std::size_t>(code.font)].name, "Courier");
+    EXPECT_EQ(pandoc.fonts[static_cast<std::size_t>(code.font)].name, "Courier");
 }
 
 }  // namespace

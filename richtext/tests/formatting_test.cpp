@@ -6,14 +6,8 @@
 namespace tarnvel::richtext {
 namespace {
 
+using test::format_of;
 using test::read;
-
-// The format of the first character of `needle` (ASCII) in the document.
-CharFormat format_of(const Document& d, std::u16string_view needle) {
-    const auto at = d.text.find(needle);
-    EXPECT_NE(at, std::u16string::npos);
-    return d.format_at(static_cast<std::uint32_t>(at));
-}
 
 TEST(CharFormat, FontSizeStylesAndColour) {
     const Document d = read(

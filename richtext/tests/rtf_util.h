@@ -47,4 +47,11 @@ inline Document read(std::string_view rtf) {
 // Plain text as UTF-8, CR LF kept.
 inline std::string plain(std::string_view rtf) { return to_utf8(read(rtf).plain_text()); }
 
+// The format of the first character of `needle` in the document.
+inline CharFormat format_of(const Document& d, std::u16string_view needle) {
+    const auto at = d.text.find(needle);
+    EXPECT_NE(at, std::u16string::npos) << to_utf8(needle);
+    return d.format_at(static_cast<std::uint32_t>(at == std::u16string::npos ? 0 : at));
+}
+
 }  // namespace tarnvel::richtext::test

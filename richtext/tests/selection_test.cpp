@@ -28,7 +28,7 @@ TEST(Selection, HelpSectionEndsWithTheControlsEmptyParagraph) {
     EXPECT_EQ(part.fonts, d.fonts);
 }
 
-TEST(Selection, OutOfRangeIsClamped) {
+TEST(Selection, OutOfRangeIsClampedAlsoInAnEmptyDocument) {
     const Document d = read(kHelp);
     struct Case {
         std::int64_t start, length;
@@ -43,22 +43,14 @@ TEST(Selection, OutOfRangeIsClamped) {
         EXPECT_EQ(part.text, c.text) << c.start << "," << c.length;
         EXPECT_TRUE(well_formed(part));
     }
-}
-
-TEST(Selection, PieceOfAMarkIsPlainText) {
-    const Document d = read(kHelp);
-    const Document cr = d.selection(5, 1);
-    EXPECT_EQ(cr.text, u"\r");
-    EXPECT_EQ(cr.paragraphs.size(), 1u);
-    const Document lf = d.selection(6, 7);
-    EXPECT_EQ(lf.text, u"\nText\r\n");
-    ASSERT_EQ(lf.paragraphs.size(), 2u);
-    EXPECT_EQ(lf.paragraphs[0].end, 7u);
-    EXPECT_EQ(lf.paragraphs[0].format.alignment, Alignment::Center);
+    const Document none = read(R"({\rtf1})").selection(0, 10);  // an empty document
+    EXPECT_EQ(none.text, u"");
+    EXPECT_TRUE(well_formed(none));
 }
 
 // Every start and length over a document with line breaks, empty paragraphs and mixed formats:
-// the text is the slice, the layout is sound, and each character keeps its formats.
+// the text is the slice, the layout is sound (so a piece of a mark is plain text, not a paragraph
+// of its own), and each character keeps its formats.
 TEST(Selection, EverySliceKeepsTextAndFormats) {
     const Document d = read(
         R"({\rtf1\pard\qr {\b ab}c\line d\par\par\pard\li200 {\i e\tab }\u2676?\par\pard\qc {\ul fg}\par})");
@@ -78,13 +70,6 @@ TEST(Selection, EverySliceKeepsTextAndFormats) {
             }
         }
     }
-}
-
-TEST(Selection, EmptyDocument) {
-    const Document d = read(R"({\rtf1})");
-    const Document part = d.selection(0, 10);
-    EXPECT_TRUE(part.text.empty());
-    EXPECT_TRUE(well_formed(part));
 }
 
 }  // namespace

@@ -69,16 +69,12 @@ protected:
     }
 
     // The program as it runs, settings through `store`.
-    Program& Make(platform::SettingsStore& store) {
+    void Start(platform::SettingsStore& store) {
         prog = std::make_unique<Program>(
             ProgramWorld{world.world(), store, registry, identity, notify, messages, date_watch, docs.string(), {}});
-        return *prog;
+        prog->Start();
     }
-    Program& Start(platform::SettingsStore& store) {
-        Make(store).Start();
-        return *prog;
-    }
-    Program& Start() { return Start(settings); }
+    void Start() { Start(settings); }
 
     fs::path SettingsFile() const { return config / "Nanakshahi.ini"; }
     fs::path AutostartEntry() const {

@@ -8,12 +8,9 @@
 
 #include <chrono>
 #include <fstream>
-#include <memory>
 #include <sstream>
 #include <string>
 
-#include "calendar/event_finder.h"
-#include "desktop/tray_icon_data.h"
 #include "app/tests/program_fixture.h"
 #include "platform/application.h"
 #include "strip/drop_window_content.h"
@@ -83,12 +80,6 @@ protected:
     // One turn of each pointer watch that is running, as their timers would call them.
     void Tick(int n) { ProgramTest::Tick(First::Strip, n); }
 
-    std::string LastTip() {
-        for (auto it = notify.calls.rbegin(); it != notify.calls.rend(); ++it)
-            if (it->message == platform::NIM_MODIFY_) return TipOf(it->record);
-        return "<no tooltip set>";
-    }
-
     // Everything the user can see on day `d`, right after the day change was taken.
     std::string Mismatches(sys_days d, const DayTable& table) {
         std::ostringstream out;
@@ -101,7 +92,8 @@ protected:
         };
         expect("Label1", c.Label1.Caption(), LongGregorian(g));
         expect("Label2", c.Label2.Caption(), EnglishLine(n));
-        expect("tooltip", LastTip(), EnglishLine(n));
+        const std::vector<std::string> tips = Tips();  // those set since the last check
+        expect("tooltip", tips.empty() ? "<no tooltip set>" : tips.back(), EnglishLine(n));
         expect("strip shown", s.Visible() ? "yes" : "no", hidden ? "no" : "yes");
         const bool line_shows = s.Visible() && c.Label6.Visible();
         const std::string line = hidden ? "" : ExpectedLine(g, n);
@@ -171,9 +163,7 @@ protected:
     }
 
     void Check(sys_days d, const DayTable& table, const char* when) {
-        const std::string m = Mismatches(d, table);
-        notify.calls.clear();
-        Fail(when, year_month_day{d}, m);
+        Fail(when, year_month_day{d}, Mismatches(d, table));
     }
     // The clock reaches `d` (see SetToday) and the watches tick on; then all is checked.
     void Reach(sys_days d, const DayTable& table, const char* when) {
