@@ -15,7 +15,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/tests/accessible_client.h"
+
 namespace {
+
+using tarnvel::platform::test::Id;
+using tarnvel::platform::test::Take;
 
 using Clock = std::chrono::steady_clock;
 
@@ -48,15 +53,19 @@ HWND VisibleWindow(DWORD pid, const wchar_t* cls) {
     return nullptr;
 }
 
-// The titles of the program's windows, shown or hidden, in alphabetical order, joined by '|'.
-std::string WindowTitles(DWORD pid) {
+std::string Utf8(const wchar_t* text, int n) {
+    char utf8[1024] = {};
+    WideCharToMultiByte(CP_UTF8, 0, text, n, utf8, sizeof utf8 - 1, nullptr, nullptr);
+    return utf8;
+}
+
+// The titles of the program's windows (with `shown`, only the visible ones), in alphabetical
+// order, joined by '|'.
+std::string WindowTitles(DWORD pid, bool shown = false) {
     std::vector<std::string> titles;
     for (HWND h : Windows(pid, L"TarnvelWindow")) {
         wchar_t title[256] = {};
-        const int n = GetWindowTextW(h, title, 256);
-        char utf8[1024] = {};
-        WideCharToMultiByte(CP_UTF8, 0, title, n, utf8, sizeof utf8 - 1, nullptr, nullptr);
-        titles.push_back(utf8);
+        if (!shown || IsWindowVisible(h)) titles.push_back(Utf8(title, GetWindowTextW(h, title, 256)));
     }
     std::sort(titles.begin(), titles.end());
     std::string joined;
@@ -82,12 +91,6 @@ bool Start(const std::wstring& program, PROCESS_INFORMATION& pi) {
            FALSE;
 }
 
-std::string Utf8(BSTR b) {
-    char utf8[1024] = {};
-    if (b) WideCharToMultiByte(CP_UTF8, 0, b, static_cast<int>(SysStringLen(b)), utf8, sizeof utf8 - 1, nullptr, nullptr);
-    return utf8;
-}
-
 const char* RoleName(LONG role) {
     switch (role) {
         case ROLE_SYSTEM_STATICTEXT: return "text";
@@ -108,19 +111,15 @@ std::string ReadAloud(HWND w, const std::string& action, HRESULT& acted) {
     acc->get_accChildCount(&n);
     std::string out;
     for (LONG i = 1; i <= n; ++i) {
-        VARIANT id;
-        VariantInit(&id);
-        id.vt = VT_I4;
-        id.lVal = i;
         BSTR name = nullptr;
         VARIANT role;
         VariantInit(&role);
-        acc->get_accName(id, &name);
-        acc->get_accRole(id, &role);
-        const std::string text = Utf8(name);
-        SysFreeString(name);
+        acc->get_accName(Id(i), &name);
+        acc->get_accRole(Id(i), &role);
+        const std::wstring wide = Take(name);
+        const std::string text = Utf8(wide.c_str(), static_cast<int>(wide.size()));
         out += (out.empty() ? "" : "|") + text + ":" + RoleName(role.vt == VT_I4 ? role.lVal : 0);
-        if (text == action) acted = acc->accDoDefaultAction(id);
+        if (text == action) acted = acc->accDoDefaultAction(Id(i));
     }
     acc->Release();
     return out;
@@ -165,12 +164,7 @@ int main(int argc, char** argv) {
     HRESULT acted = E_FAIL;
     std::printf("accessible=%s\n", ReadAloud(strip, "More Information", acted).c_str());
     const auto reader_shown = [&] {
-        for (HWND h : Windows(first.dwProcessId, L"TarnvelWindow")) {
-            wchar_t title[64] = {};
-            GetWindowTextW(h, title, 64);
-            if (IsWindowVisible(h) && std::wstring(title) == L"Tarnvel Reader") return true;
-        }
-        return false;
+        return WindowTitles(first.dwProcessId, true).find("Tarnvel Reader") != std::string::npos;
     };
     std::printf("more_information=%s\n", SUCCEEDED(acted) && WaitFor(reader_shown, 10000) ? "reader shown" : "no reader");
     std::fflush(stdout);

@@ -20,19 +20,14 @@ LRESULT CALLBACK ClassProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcW(h, msg, wp, lp);
 }
 
-struct Seen {
-    UINT msg;
-    WPARAM_ wp;
-    LPARAM_ lp;
-};
-std::vector<Seen> seen;
+std::vector<LPARAM_> seen;  // the tray callbacks' mouse messages
 WindowMessages* messages = nullptr;
 WndProc previous = nullptr;
 
 // Records the tray's callback message and passes everything on, as the desktop's procedure does.
 LRESULT_ TARNVEL_CALLBACK Installed(WindowHandle h, std::uint32_t msg, WPARAM_ wp, LPARAM_ lp) {
     if (msg == 2025) {
-        seen.push_back({msg, wp, lp});
+        seen.push_back(lp);
         return 0;
     }
     return messages->CallWindowProcA(previous, h, msg, wp, lp);
@@ -70,7 +65,7 @@ TEST_F(Subclassing, APostedMessageReachesTheInstalledProcedureAndTheRestTheOldOn
     EXPECT_TRUE(seen.empty());  // queued, not run at once
     Pump();
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].lp, static_cast<LPARAM_>(WM_RBUTTONUP_));
+    EXPECT_EQ(seen[0], static_cast<LPARAM_>(WM_RBUTTONUP_));
     EXPECT_EQ(SendMessageW(hwnd, kOwnMessage, 0, 0), kOwnAnswer);
 
     // Putting the old procedure back returns the installed one, and messages stop reaching it.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <vector>
 
 #include "platform/application.h"
 #include "platform/label.h"
@@ -39,30 +40,23 @@ TEST(Drawing, LeftAndTopAreTheOuterFramesAndTheFrameIsOnePixel) {
     RECT outer, client;
     GetWindowRect(h, &outer);
     GetClientRect(h, &client);
-    EXPECT_EQ(outer.left, 40);
-    EXPECT_EQ(outer.top, 30);
-    EXPECT_EQ(outer.right - outer.left, 200);
-    EXPECT_EQ(outer.bottom - outer.top, 100);
-    EXPECT_EQ(client.right, 198);
-    EXPECT_EQ(client.bottom, 98);
     POINT origin{0, 0};
     ClientToScreen(h, &origin);
-    EXPECT_EQ(origin.x, 41);
-    EXPECT_EQ(origin.y, 31);
+    // Outer left, top, right, bottom; the client's size; the client's origin on the screen.
+    EXPECT_EQ((std::vector<long>{outer.left, outer.top, outer.right, outer.bottom, client.right, client.bottom,
+                                 origin.x, origin.y}),
+              (std::vector<long>{40, 30, 240, 130, 198, 98, 41, 31}));
 }
 
 TEST(Drawing, LabelsDrawTheirTextInTheirColourInsideTheirBox) {
     Shown s;
-    Label red(s.w);
-    red.SetFont(Font{"Arial", 20, true, false, false});
-    red.SetForeColor(Red);
-    red.Move(s.X(10), s.Y(10), s.X(80), s.Y(40));
-    red.SetCaption("MMM");
-    Label hidden(s.w);
-    hidden.SetFont(Font{"Arial", 20, true, false, false});
-    hidden.SetForeColor(Blue);
-    hidden.Move(s.X(100), s.Y(10), s.X(80), s.Y(40));
-    hidden.SetCaption("MMM");
+    Label red(s.w), hidden(s.w);
+    for (Label* l : {&red, &hidden}) {
+        l->SetFont(Font{"Arial", 20, true, false, false});
+        l->SetForeColor(l == &red ? Red : Blue);
+        l->Move(s.X(l == &red ? 10 : 100), s.Y(10), s.X(80), s.Y(40));
+        l->SetCaption("MMM");
+    }
     hidden.SetVisible(false);
     const auto c = CaptureClient(s.w);
     EXPECT_GT(c.Count(Red, 10, 10, 90, 50), 50);

@@ -12,10 +12,6 @@
 namespace tarnvel::platform {
 namespace {
 
-HWND TextWindow(const Window& w) {
-    return FindWindowExW(reinterpret_cast<HWND>(w.Handle()), nullptr, nullptr, nullptr);
-}
-
 TEST(Keys, TheWindowsKeysReachOnKeyFromTheWindowAndTheText) {
     Window w;
     w.SetSize(3000, 1500);
@@ -29,7 +25,7 @@ TEST(Keys, TheWindowsKeysReachOnKeyFromTheWindowAndTheText) {
     };
     w.Show();
     Application::ProcessEvents(20);
-    HWND edit = TextWindow(w);
+    HWND edit = FindWindowExW(reinterpret_cast<HWND>(w.Handle()), nullptr, nullptr, nullptr);  // the text
     ASSERT_NE(edit, nullptr);
     const struct {
         WPARAM vk;
