@@ -48,21 +48,20 @@ TEST_F(HoverTest, MovingWithinTheSameControlChangesNothing) {
     EXPECT_DOUBLE_EQ(Size(HoverAkhan), 12);
 }
 
-TEST_F(HoverTest, TheTextAreaTakesTheFocusAndClearsTheHighlight) {
-    form->PointerMovedOver(HoverHistory);
-    c().rchParagraph.SetVisible(true);
-    form->rchParagraph_MouseMove();
-    EXPECT_EQ(form->MouseOnObj_DropWindow, HoverNone);
-    EXPECT_DOUBLE_EQ(Size(HoverHistory), 10);
-    EXPECT_TRUE(c().rchParagraph.HasFocus());
-}
-
-TEST_F(HoverTest, LoadingADocumentClearsTheHighlight) {
+// A loaded document clears the highlight, and so does the text area under the pointer, which
+// also takes the focus.
+TEST_F(HoverTest, ALoadedDocumentAndTheTextAreaClearTheHighlight) {
     WriteDocument("One", Rtf({"Month9", "x", "Month9"}));
     form->PointerMovedOver(HoverBarahmaha);
     form->Label1_MouseDown(MouseButton::Left);
     EXPECT_EQ(form->MouseOnObj_DropWindow, HoverNone);
     EXPECT_DOUBLE_EQ(Size(HoverBarahmaha), 10);
+    ASSERT_TRUE(c().rchParagraph.Visible());
+    form->PointerMovedOver(HoverHistory);
+    form->rchParagraph_MouseMove();
+    EXPECT_EQ(form->MouseOnObj_DropWindow, HoverNone);
+    EXPECT_DOUBLE_EQ(Size(HoverHistory), 10);
+    EXPECT_TRUE(c().rchParagraph.HasFocus());
 }
 
 TEST_F(HoverTest, TheWatchClearsTheHighlightOnceThePointerLeavesFromItsSecondTick) {

@@ -77,7 +77,10 @@ TEST_F(ReaderGestureTest, MoreInformationOpensTheReaderUnderOrOverTheStrip) {
     }
 }
 
-TEST_F(ReaderGestureTest, TheFirstOpeningLoadsTheReaderWhichResetsTheContent) {
+TEST_F(ReaderGestureTest, OnlyTheLeftButtonOpensTheReaderWhoseFirstLoadResetsTheContent) {
+    for (MouseButton b : {MouseButton::Right, MouseButton::Middle}) form->Label4_MouseUp(b);
+    EXPECT_FALSE(reader.visible);
+    EXPECT_TRUE(c().ImageArrow0.Visible());
     form->Label4_MouseUp(MouseButton::Left);
     EXPECT_EQ(DropWindow_Content, DropWindowContent(0));
     reader.calls.clear();
@@ -88,12 +91,6 @@ TEST_F(ReaderGestureTest, TheFirstOpeningLoadsTheReaderWhichResetsTheContent) {
     w().SetTop(2000);
     form->Label4_MouseUp(MouseButton::Left);
     EXPECT_TRUE(reader.calls.empty());
-}
-
-TEST_F(ReaderGestureTest, OnlyTheLeftButtonOpensTheReader) {
-    for (MouseButton b : {MouseButton::Right, MouseButton::Middle}) form->Label4_MouseUp(b);
-    EXPECT_FALSE(reader.visible);
-    EXPECT_TRUE(c().ImageArrow0.Visible());
 }
 
 // The top bar drags the strip, and the reader along only when it is shown; asking whether it
