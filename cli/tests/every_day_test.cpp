@@ -16,12 +16,7 @@
 namespace tarnvel::cli {
 namespace {
 
-std::vector<std::string> lines_of(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
+using testing::lines_of;
 
 // A thousand days a run: each Gregorian date gives its date line, and the lines given back give
 // the Gregorian dates.
