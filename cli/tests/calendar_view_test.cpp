@@ -127,9 +127,7 @@ TEST(Views, TodayMarked) {
 
 TEST(Views, GurmukhiAndTheLegacyEncoding) {
     const auto heading = [](const std::string& text, std::size_t line) {
-        std::size_t start = 0;
-        for (; line > 0; --line) start = text.find('\n', start) + 1;
-        const std::string l = text.substr(start, text.find('\n', start) - start);
+        const std::string l = testing::lines_of(text).at(line);
         return l.substr(l.find_first_not_of(' '));
     };
     const std::string english = view({"--month"}), gurmukhi = view({"--month", "--gurmukhi"});
@@ -143,8 +141,7 @@ TEST(Views, GurmukhiAndTheLegacyEncoding) {
     const std::string year = view({"--year", "Sammat", "559", "--gurmukhi"});
     EXPECT_EQ(heading(year, 0), "ਸੰਮਤ ੫੫੯ ਨਾਨਕ\u0A38\u0A3Cਾਹੀ");
     EXPECT_TRUE(heading(year, 3).starts_with("ਚੇਤ ੫੫੯ ")) << heading(year, 3);
-    for (std::size_t at = 0, end; (end = year.find('\n', at)) != std::string::npos; at = end + 1)
-        EXPECT_LE(display_width(year.substr(at, end - at)), 64u) << year.substr(at, end - at);
+    for (const std::string& line : testing::lines_of(year)) EXPECT_LE(display_width(line), 64u) << line;
     EXPECT_EQ(heading(view({"--year", "Sammat", "559", "--legacy"}), 0), "sMmq 559 nwnkSwhI");
 }
 

@@ -29,4 +29,12 @@ inline RunResult run_with(std::vector<std::string_view> args, CivilDate today = 
     return run_in(std::move(args), Context{today, FixedNow, false}, input);
 }
 
+// The lines of a text, without their line ends.
+inline std::vector<std::string> lines_of(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
 }  // namespace tarnvel::cli::testing

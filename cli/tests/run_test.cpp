@@ -14,20 +14,18 @@ using testing::run_with;
 
 constexpr std::string_view Sha = "\u0A38\u0A3C";  // NFC keeps sha as sa + nukta
 
+// The line of each date is the every-day test's, --unicode on standard input the program test's.
 TEST(Run, Outputs) {
     const std::string purab = "ਪ੍ਰਕਾ" + std::string(Sha) + " ਪੁਰਬ - ਗੁਰੂ ਨਾਨਕ ਸਾਹਿਬ";
     const struct {
         std::vector<std::string_view> args;
         std::string out;
         CivilDate today = {2026, 12, 5};
-        std::string input = {};
     } cases[] = {
         {{}, "22 Maghar, Sammat 558 Nanakshahi\n"},
         {{"--legacy"}, "22 m`Gr, sMmq 558 nwnkSwhI\n"},
         {{"--gurmukhi", "2026-04-14"}, "੧ ਵੈਸਾਖ, ਸੰਮਤ ੫੫੮ ਨਾਨਕ" + std::string(Sha) + "ਾਹੀ\n"},
-        {{"2028-02-29", "2028-03-14"}, "18 Phagan, Sammat 559 Nanakshahi\n1 Chet, Sammat 560 Nanakshahi\n"},
         {{"--version"}, "nanakshahi (Tarnvel) 1.0\n"},
-        {{"--unicode"}, "ਚੇਤ ਵੈਸਾਖ\nਮੱਘਰ\n", {2026, 12, 5}, "cyq vYswK\nm`Gr\n"},
         // A Nanakshahi date gives its Gregorian date (the printed line: the every-day test's).
         {{"1 Vaisakh 559"}, "2027-04-14\n"},
         {{"1", "vaisakh", "559"}, "2027-04-14\n"},
@@ -53,7 +51,7 @@ TEST(Run, Outputs) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.empty() ? "(no arguments)" : c.args.front());
-        const auto r = run_with(c.args, c.today, c.input);
+        const auto r = run_with(c.args, c.today);
         EXPECT_EQ(r.status, ExitOk);
         EXPECT_EQ(r.out, c.out);
         EXPECT_EQ(r.err, "");
@@ -61,7 +59,6 @@ TEST(Run, Outputs) {
     const auto five = run_with({"--upcoming"}).out, three = run_with({"--upcoming", "3"}).out;
     EXPECT_EQ(std::count(five.begin(), five.end(), '\n'), 5);
     EXPECT_EQ(five.substr(0, three.size()), three);
-    EXPECT_EQ(std::count(three.begin(), three.end(), '\n'), 3);
 }
 
 TEST(Run, HelpNamesEveryOptionInEightyColumns) {
@@ -71,10 +68,8 @@ TEST(Run, HelpNamesEveryOptionInEightyColumns) {
                                     "--upcoming", "--ics", "--anniversaries", "--unicode", "--help", "-h",
                                     "--version", "-V", "--", "today", "tomorrow", "yesterday", "NO_COLOR"})
         EXPECT_NE(HelpText.find(option), std::string_view::npos) << option;
-    std::size_t start = 0;
-    for (std::size_t end; (end = HelpText.find('\n', start)) != std::string_view::npos; start = end + 1)
-        EXPECT_LE(end - start, 80u) << HelpText.substr(start, end - start);
-    EXPECT_EQ(start, HelpText.size());
+    for (const std::string& line : testing::lines_of(std::string(HelpText))) EXPECT_LE(line.size(), 80u) << line;
+    EXPECT_TRUE(HelpText.ends_with('\n'));
 }
 
 TEST(Run, TodayOutsideTheCalendarIsAFailureNotBadInput) {

@@ -26,6 +26,14 @@ inline std::optional<Document> parse_piecewise(std::string_view rtf) {
     return parse_rtf(source);
 }
 
+// Text, runs, paragraphs and fonts: all a Document holds.
+inline void expect_same(const Document& a, const Document& b) {
+    EXPECT_EQ(a.text, b.text);
+    EXPECT_EQ(a.runs, b.runs);
+    EXPECT_EQ(a.paragraphs, b.paragraphs);
+    EXPECT_EQ(a.fonts, b.fonts);
+}
+
 // Reads the document both whole and piece by piece, which must agree.
 inline Document read(std::string_view rtf) {
     auto doc = parse_rtf(rtf);
@@ -35,12 +43,7 @@ inline Document read(std::string_view rtf) {
         ADD_FAILURE() << "not read as rich text: " << rtf.substr(0, 40);
         return {};
     }
-    if (piecewise) {
-        EXPECT_EQ(piecewise->text, doc->text);
-        EXPECT_EQ(piecewise->runs, doc->runs);
-        EXPECT_EQ(piecewise->paragraphs, doc->paragraphs);
-        EXPECT_EQ(piecewise->fonts, doc->fonts);
-    }
+    if (piecewise) expect_same(*piecewise, *doc);
     return std::move(*doc);
 }
 

@@ -11,6 +11,17 @@
 
 namespace tarnvel::richtext::test {
 
+inline std::string ReadFile(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+inline void WriteFile(const std::filesystem::path& p, std::string_view bytes) {
+    std::ofstream(p, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
 class TempDir {
 public:
     TempDir() {
@@ -28,27 +39,14 @@ public:
     const std::filesystem::path& path() const { return path_; }
 
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-    std::filesystem::path write(const std::string& name, std::string_view bytes) const;
+    std::filesystem::path write(const std::string& name, std::string_view bytes) const {
+        WriteFile(path_ / name, bytes);
+        return path_ / name;
+    }
 
 private:
     std::filesystem::path path_;
 };
-
-inline std::string ReadFile(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-inline void WriteFile(const std::filesystem::path& p, std::string_view bytes) {
-    std::ofstream(p, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-inline std::filesystem::path TempDir::write(const std::string& name, std::string_view bytes) const {
-    WriteFile(path_ / name, bytes);
-    return path_ / name;
-}
 
 }  // namespace tarnvel::richtext::test
 

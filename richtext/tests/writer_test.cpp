@@ -8,14 +8,8 @@
 namespace tarnvel::richtext {
 namespace {
 
+using test::expect_same;
 using test::read;
-
-void expect_same(const Document& a, const Document& b) {
-    EXPECT_EQ(a.text, b.text);
-    EXPECT_EQ(a.runs, b.runs);
-    EXPECT_EQ(a.paragraphs, b.paragraphs);
-    EXPECT_EQ(a.fonts, b.fonts);
-}
 
 const char* const kRich =
     R"({\rtf1{\fonttbl{\f0\fcharset0 Ari\'e1l \u2565?;}{\f1\fnil GurbaniLipi;}{\f2\fcharset2 Symbol;}})"
