@@ -13,12 +13,6 @@ namespace {
 
 class ReaderAfterPaint : public ProgramTest {
 protected:
-    // Runs the event loop until `done`, for at most `turns` turns of 10 ms.
-    template <class Done>
-    bool RunUntil(Done done, int turns = 200) {
-        for (int i = 0; i < turns && !done(); ++i) platform::Application::ProcessEvents(10);
-        return done();
-    }
     static int Content() {
         const int* code = std::get_if<int>(&strip::DropWindow_Content);
         return code ? *code : -1;
@@ -29,7 +23,7 @@ TEST_F(ReaderAfterPaint, TheHiddenReaderIsMadeOnTheTurnAfterTheStripsFirstPaint)
     Start({2027, 3, 13});
     EXPECT_TRUE(strip().Visible());
     EXPECT_FALSE(reader().Loaded()) << "made before the strip was painted";
-    ASSERT_TRUE(RunUntil([this] { return reader().Loaded(); }));
+    ASSERT_TRUE(platform::Application::WaitFor([this] { return reader().Loaded(); }, 2000));
     EXPECT_FALSE(reader().Visible());
     EXPECT_FALSE(ReaderWatchRuns());
     EXPECT_EQ(Content(), 0);
@@ -62,7 +56,7 @@ TEST_F(ReaderAfterPaint, BeforeThePaintTheReaderIsThereForEveryoneWhoAsks) {
         EXPECT_EQ(reader().Visible(), c.reader_shown) << c.what;
         EXPECT_EQ(Content(), c.content) << c.what;
         // The strip's paint comes later, and changes none of it.
-        RunUntil([] { return false; }, 30);
+        platform::Application::ProcessEvents(300);
         EXPECT_EQ(reader().Visible(), c.reader_shown) << c.what;
         EXPECT_EQ(reader().Loaded(), c.reader_shown) << c.what;
         EXPECT_EQ(Content(), c.content) << c.what;

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <sstream>
 #include <string>
@@ -20,6 +21,11 @@ inline std::string ReadFile(const std::filesystem::path& p) {
 
 inline void WriteFile(const std::filesystem::path& p, std::string_view bytes) {
     std::ofstream(p, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// How many entries a folder holds.
+inline std::size_t Entries(const std::filesystem::path& dir) {
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir), {}));
 }
 
 class TempDir {
@@ -51,6 +57,7 @@ private:
 }  // namespace tarnvel::richtext::test
 
 namespace tarnvel::test {
+using richtext::test::Entries;
 using richtext::test::ReadFile;
 using richtext::test::TempDir;
 using richtext::test::WriteFile;

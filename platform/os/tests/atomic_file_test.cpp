@@ -41,10 +41,6 @@ private:
     std::size_t written_ = 0;
 };
 
-std::size_t entries(const std::string& dir) {
-    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir), {}));
-}
-
 TEST(AtomicFile, EveryFailureLeavesTheOldFileWholeAndNoLitter) {
     struct Case {
         FaultyLayer::Fault fault;
@@ -62,7 +58,7 @@ TEST(AtomicFile, EveryFailureLeavesTheOldFileWholeAndNoLitter) {
         FaultyLayer fs(c.fault);
         EXPECT_EQ(WriteFileAtomically(fs, path, std::string(1000, 'x')), c.error);
         EXPECT_EQ(test::ReadFile(path), "[Tarnvel]\nRun_Startup=1\n");
-        EXPECT_EQ(entries(dir.path()), 1u);
+        EXPECT_EQ(test::Entries(dir.path()), 1u);
     }
 }
 

@@ -15,10 +15,6 @@ namespace {
 using test::TempDir;
 namespace fs = std::filesystem;
 
-std::size_t entries(const std::string& dir) {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {}));
-}
-
 TEST(IniStore, FollowsXdgConfigHome) {
     TempDir home;
     const char* old = std::getenv("XDG_CONFIG_HOME");
@@ -56,7 +52,7 @@ TEST(IniStore, ALinkToTheFileIsFollowedAndKept) {
     EXPECT_EQ(store.SaveSetting("Nanakshahi", "Tarnvel", "Run_Startup", "1").code, 0);
     EXPECT_TRUE(fs::is_symlink(home / "Nanakshahi.ini"));
     EXPECT_EQ(test::ReadFile(home / "dotfiles/tarnvel.ini"), "[Other]\nx=1\n\n[Tarnvel]\nRun_Startup=1\n");
-    EXPECT_EQ(entries(home / "dotfiles"), 1u);
+    EXPECT_EQ(test::Entries(home / "dotfiles"), 1u);
 }
 
 // A file the store will not read is moved aside whole, once, under the first free name, and
@@ -77,7 +73,7 @@ TEST(IniStore, AFileItWillNotReadIsKeptAsideUnderAFreeNameAndTheSaveSaysSo) {
     EXPECT_EQ(test::ReadFile(path), "[Tarnvel]\nVersion=Tarnvel 1.0\nRun_Startup=1\n");
     EXPECT_EQ(test::ReadFile(path + ".unread"), "an earlier one");
     EXPECT_EQ(test::ReadFile(path + ".unread-2"), big);
-    EXPECT_EQ(entries(home.path()), 3u);
+    EXPECT_EQ(test::Entries(home.path()), 3u);
 }
 
 // The real calls, with the last rename failing. (A full disk is tried through the program's exit.)
@@ -99,7 +95,7 @@ TEST(IniStore, AFailedSaveLeavesTheFileItWillNotReadWhereItWas) {
     EXPECT_EQ(e.code, EXDEV);
     EXPECT_NE(e.message.find("could not be saved to " + path), std::string::npos) << e.message;
     EXPECT_EQ(test::ReadFile(path), big);
-    EXPECT_EQ(entries(home.path()), 1u) << "nothing moved aside, no temporary file";
+    EXPECT_EQ(test::Entries(home.path()), 1u) << "nothing moved aside, no temporary file";
 }
 
 }  // namespace
