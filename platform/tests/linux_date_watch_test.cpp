@@ -29,18 +29,12 @@ namespace fs = std::filesystem;
 // Sets TZ for one test and puts the previous zone back after it.
 class LinuxZoneTest : public ::testing::Test {
 protected:
-    void SetZone(const char* zone) {
-        if (!saved_) {
-            const char* old = std::getenv("TZ");
-            saved_ = old ? std::optional<std::string>(old) : std::optional<std::string>(std::string{});
-            had_ = old != nullptr;
-        }
+    static void SetZone(const char* zone) {
         ::setenv("TZ", zone, 1);
         ::tzset();
     }
     void TearDown() override {
-        if (!saved_) return;
-        if (had_) ::setenv("TZ", saved_->c_str(), 1);
+        if (saved_) ::setenv("TZ", saved_->c_str(), 1);
         else ::unsetenv("TZ");
         ::tzset();
     }
@@ -49,8 +43,8 @@ protected:
     }
 
 private:
-    std::optional<std::string> saved_;
-    bool had_ = false;
+    const std::optional<std::string> saved_ =
+        std::getenv("TZ") ? std::optional<std::string>(std::getenv("TZ")) : std::nullopt;
 };
 
 TEST_F(LinuxZoneTest, NextLocalMidnightFollowsTheZoneAndItsDaylightSaving) {

@@ -8,12 +8,8 @@ namespace {
 
 using platform::MouseButton;
 
-class LoadFileTest : public ReaderTest {
-protected:
-    void SetUp() override { Start({2026, 12, 6}); }
-};
-
-TEST_F(LoadFileTest, AMissingDocumentBeforeAnySectionLeavesTheParagraphHidden) {
+TEST_F(ReaderTest, AMissingDocumentBeforeAnySectionLeavesTheParagraphHidden) {
+    Start({2026, 12, 6});
     form->mnuSub1_Click(3);
     EXPECT_EQ(strip::DropWindow_Content, strip::DropWindowContent(std::string("Baramah")));
     EXPECT_FALSE(c().rchParagraph.Visible());
