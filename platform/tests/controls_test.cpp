@@ -170,17 +170,13 @@ TEST(Timer, TicksWhileEnabled) {
     EXPECT_EQ(ticks, seen);
 }
 
-TEST(Menu, ItemsRunTheirHandlers) {
+// Captions and counts are read back through the reader's menus.
+TEST(Menu, ItemsRunTheirHandlersOtherIndexesNothing) {
     Menu m("Popup");
     std::vector<int> ran;
     m.AddItem("E&xit", [&] { ran.push_back(0); });
     m.AddItem("Other", [&] { ran.push_back(1); });
-    EXPECT_EQ(m.ItemCount(), 2);
-    EXPECT_EQ(m.ItemCaption(0), "E&xit");
-    m.Activate(1);
-    m.Activate(0);
-    m.Activate(2);
-    m.Activate(-1);
+    for (int i : {1, 0, 2, -1}) m.Activate(i);
     EXPECT_EQ(ran, (std::vector<int>{1, 0}));
 }
 
