@@ -7,18 +7,15 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
-#include <spawn.h>
 #include <string>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
+#include "cli/tests/process.h"
 #include "platform/single_instance.h"
-
-extern char** environ;
 
 namespace tarnvel::platform {
 namespace {
@@ -30,21 +27,8 @@ int StatusOf(Outcome o) { return 10 + static_cast<int>(o); }
 
 std::string g_self;
 
-// Runs this program in a child mode and returns its wait status.
-int RunChild(const char* mode, const std::string& name) {
-    std::vector<std::string> args{g_self, mode, name};
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    pid_t pid = 0;
-    if (posix_spawn(&pid, g_self.c_str(), nullptr, nullptr, argv.data(), environ) != 0) return -1;
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0) {
-    }
-    return status;
-}
-
-int ExitOf(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
+// Runs this program in a child mode: its exit status, or -1 when it did not exit (was killed).
+int RunChild(const char* mode, const std::string& name) { return test::run_process({g_self, mode, name}).status; }
 
 std::string SocketPath(const std::string& name) {
     return std::string(std::getenv("XDG_RUNTIME_DIR")) + "/" + name + "-" + std::to_string(getuid()) + ".socket";
@@ -77,8 +61,8 @@ TEST(SingleInstance, LaterStartsAreForwardedToTheHolder) {
     EXPECT_TRUE(S_ISSOCK(st.st_mode));
     EXPECT_EQ(st.st_mode & 0777, 0600u);
 
-    EXPECT_EQ(ExitOf(RunChild("--claim", "forward")), StatusOf(Outcome::Forwarded));
-    EXPECT_EQ(ExitOf(RunChild("--claim", "forward")), StatusOf(Outcome::Forwarded));
+    EXPECT_EQ(RunChild("--claim", "forward"), StatusOf(Outcome::Forwarded));
+    EXPECT_EQ(RunChild("--claim", "forward"), StatusOf(Outcome::Forwarded));
     RunEventsUntil([&] { return h.calls == 2; }, 5000);
     EXPECT_EQ(h.calls, 2);
     // Nothing more comes.
@@ -87,8 +71,7 @@ TEST(SingleInstance, LaterStartsAreForwardedToTheHolder) {
 }
 
 TEST(SingleInstance, AClaimLeftByACrashIsTakenOver) {
-    const int status = RunChild("--claim-and-crash", "crash");
-    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the holder did not claim first: " << status;
+    ASSERT_EQ(RunChild("--claim-and-crash", "crash"), -1) << "the holder did not claim first";
     ASSERT_TRUE(std::filesystem::exists(SocketPath("crash")));  // what the crash left behind
 
     QElapsedTimer t;
@@ -98,7 +81,7 @@ TEST(SingleInstance, AClaimLeftByACrashIsTakenOver) {
     ASSERT_TRUE(h.claim);
     EXPECT_LT(t.elapsed(), 2000) << "a dead holder was waited for as if it were starting";
     // The taken-over claim answers later starts.
-    EXPECT_EQ(ExitOf(RunChild("--claim", "crash")), StatusOf(Outcome::Forwarded));
+    EXPECT_EQ(RunChild("--claim", "crash"), StatusOf(Outcome::Forwarded));
     RunEventsUntil([&] { return h.calls == 1; }, 5000);
     EXPECT_EQ(h.calls, 1);
 }
@@ -107,7 +90,7 @@ TEST(SingleInstance, AHolderThatCannotBeReachedGivesNoAnswer) {
     Holder h("unreachable");
     ASSERT_EQ(h.outcome, Outcome::First);
     ASSERT_EQ(unlink(SocketPath("unreachable").c_str()), 0);
-    EXPECT_EQ(ExitOf(RunChild("--claim", "unreachable")), StatusOf(Outcome::NoAnswer));
+    EXPECT_EQ(RunChild("--claim", "unreachable"), StatusOf(Outcome::NoAnswer));
     EXPECT_EQ(h.calls, 0);
 }
 
@@ -148,13 +131,13 @@ TEST(SingleInstance, OnlyTheWholeMessageBringsItForwardUntilTheClaimIsGivenUp) {
     }
     // The callers above leave the holder answering.
     h.calls = 0;
-    EXPECT_EQ(ExitOf(RunChild("--claim", "callers")), StatusOf(Outcome::Forwarded));
+    EXPECT_EQ(RunChild("--claim", "callers"), StatusOf(Outcome::Forwarded));
     RunEventsUntil([&] { return h.calls == 1; }, 5000);
     EXPECT_EQ(h.calls, 1);
     // Given up, the claim is free again.
     h.claim.reset();
     EXPECT_FALSE(std::filesystem::exists(SocketPath("callers")));
-    EXPECT_EQ(ExitOf(RunChild("--claim", "callers")), StatusOf(Outcome::First));
+    EXPECT_EQ(RunChild("--claim", "callers"), StatusOf(Outcome::First));
 }
 
 }  // namespace

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <filesystem>
 #include <map>
-#include <sys/wait.h>
 
+#include "cli/tests/process.h"
 #include "platform/os/autostart.h"
 #include "platform/os/desktop_entry.h"
 #include "richtext/tests/temp_dir.h"
@@ -58,14 +57,9 @@ std::string exec_argument(const std::string& exec, bool& ok) {
 
 bool validates(const std::string& path) {
 #ifdef DESKTOP_FILE_VALIDATE
-    const std::string cmd = std::string(DESKTOP_FILE_VALIDATE) + " '" + path + "' 2>&1";
-    FILE* p = ::popen(cmd.c_str(), "r");
-    std::string out;
-    char buf[512];
-    while (p && std::fgets(buf, sizeof buf, p)) out += buf;
-    const int status = p ? ::pclose(p) : -1;
-    EXPECT_EQ(out, "") << path;
-    return status == 0;
+    const test::ProcessResult r = test::run_process({DESKTOP_FILE_VALIDATE, path});
+    EXPECT_EQ(r.out + r.err, "") << path;
+    return r.status == 0;
 #else
     (void)path;
     return true;
