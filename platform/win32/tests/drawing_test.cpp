@@ -1,5 +1,5 @@
 // What the windows draw, read back pixel by pixel: the frame, the labels in their colours,
-// the printed watermarks and the pictures.
+// the focus mark, the printed watermarks and the pictures.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -75,6 +75,24 @@ TEST(Drawing, AnOpaqueLabelFillsItsBoxAndATransparentOneDoesNot) {
     EXPECT_EQ(CaptureClient(s.w).At(30, 20), Blue);
     l.SetTransparent(false);
     EXPECT_EQ(CaptureClient(s.w).At(30, 20), static_cast<Colour>(GetSysColor(COLOR_BTNFACE)));
+}
+
+TEST(Drawing, TheFocusMarkIsDrawnOnlyWhileSet) {
+    Shown s;
+    Label l(s.w);
+    l.SetCaption("More");
+    l.Move(s.X(20), s.Y(20), s.X(100), s.Y(40));
+    Application::ProcessEvents(20);
+    const auto plain = CaptureClient(s.w);
+    l.SetFocusMark(true);
+    Application::ProcessEvents(20);
+    const auto marked = CaptureClient(s.w);
+    l.SetFocusMark(false);
+    Application::ProcessEvents(20);
+    EXPECT_EQ(CaptureClient(s.w).pixels, plain.pixels);
+    // The dotted frame's top edge, above the text.
+    EXPECT_EQ(plain.Count(White, 20, 20, 120, 21), 100);
+    EXPECT_LT(marked.Count(White, 20, 20, 120, 21), 75);
 }
 
 TEST(Drawing, PrintedLinesSurviveRepaintsUntilCleared) {

@@ -1,13 +1,13 @@
 // The window's keys on Win32: from the window and from the text's child window they reach
-// on_key, their characters do nothing in the text; the mark is drawn only while set.
+// on_key, their characters do nothing in the text.
 #include <gtest/gtest.h>
+
+#include <windows.h>
 
 #include <vector>
 
 #include "platform/application.h"
-#include "platform/label.h"
 #include "platform/rich_text_box.h"
-#include "platform/win32/tests/capture.h"
 
 namespace tarnvel::platform {
 namespace {
@@ -43,29 +43,6 @@ TEST(Keys, TheWindowsKeysReachOnKeyFromTheWindowAndTheText) {
     SendMessageW(edit, WM_CHAR, L' ', 1);  // typed into a read-only text: nothing
     EXPECT_TRUE(keys.empty());
     EXPECT_EQ(text.ShownText(), "one two");
-}
-
-TEST(Keys, TheMarkIsDrawnOnlyWhileSet) {
-    Window w;
-    w.SetBackColor(Rgb(255, 255, 255));
-    w.SetSize(200 * w.Factors().x, 100 * w.Factors().y);
-    Label l(w);
-    l.SetCaption("More");
-    l.Move(20 * w.Factors().x, 20 * w.Factors().y, 100 * w.Factors().x, 40 * w.Factors().y);
-    w.Show();
-    Application::ProcessEvents(20);
-    const auto plain = win32::test::CaptureClient(w);
-    l.SetFocusMark(true);
-    Application::ProcessEvents(20);
-    const auto marked = win32::test::CaptureClient(w);
-    l.SetFocusMark(false);
-    Application::ProcessEvents(20);
-    const auto after = win32::test::CaptureClient(w);
-    EXPECT_EQ(after.pixels, plain.pixels);
-    // The dotted frame's top edge, above the text.
-    const Colour white = Rgb(255, 255, 255);
-    EXPECT_EQ(plain.Count(white, 20, 20, 120, 21), 100);
-    EXPECT_LT(marked.Count(white, 20, 20, 120, 21), 75);
 }
 
 }  // namespace
