@@ -11,7 +11,6 @@
 #include "platform/label.h"
 #include "platform/picture.h"
 #include "platform/window.h"
-#include "platform/window_stacking.h"
 
 namespace tarnvel::platform {
 namespace {
@@ -115,18 +114,6 @@ TEST_F(PointerTest, EventsStillArriveBehindAProcedureInstalledInFront) {
     SendMessageA(h, WM_CLOSE, 0, 0);
     EXPECT_EQ(closes, 1);
     EXPECT_TRUE(IsWindow(h)) << "the desktop's close destroyed the window";
-}
-
-TEST_F(PointerTest, AWindowWithTooltipsCanStillBeKeptOnTop) {
-    label.SetToolTip("Chet");
-    picture.SetToolTip("Close");
-    for (bool shown : {false, true}) {
-        if (shown) w.Show();
-        SetTopMost(w, true);
-        EXPECT_TRUE(TopMost(w)) << shown;
-        SetTopMost(w, false);
-        EXPECT_FALSE(TopMost(w)) << shown;
-    }
 }
 
 }  // namespace
