@@ -51,7 +51,6 @@ TEST(Pictures, IconsAreMadeOfPicturesAndAWindowsOfTheIconResource) {
     EXPECT_EQ(IconWidth(icon), 12);
     DestroyIcon(icon);
     EXPECT_EQ(IconFromPicture("no_such_picture"), nullptr);
-    EXPECT_EQ(IconFromPicture(""), nullptr);
 
     Window w;
     EXPECT_EQ(w.Icon(), 0u);

@@ -48,7 +48,6 @@ TEST(RichTextView, ShowsParagraphsAndLineBreaksAsLines) {
         const char* shown;
     } cases[] = {
         {"{\\rtf1\\ansi one\\par two\\line three}", "one\ntwo\nthree"},
-        {"{\\rtf1\\ansi {\\b bold} and {\\v hidden}plain}", "bold and plain"},
         {"{\\rtf1\\ansi \\u9608? \\u9730?}", "\u2588 \u2602"},  // decimal code points
     };
     for (const auto& k : cases) {
