@@ -47,11 +47,6 @@ TEST(NotifyRecord, TheDesktopsRecordLandsAtTheNativeOffsetsWithItsHandlesSignExt
     EXPECT_EQ(at<UINT>(n, kAbi.uCallbackMessage), TrayCallbackMessage);
     EXPECT_EQ(at<UINT_PTR>(n, kAbi.hIcon), 0x00BEEF01u);
     EXPECT_STREQ(reinterpret_cast<const char*>(&n) + kAbi.szTip, "Tarnvel: 6 December");
-#ifndef _WIN64
-    // A 32-bit build passes the desktop's bytes on as they are, up to the tooltip's NUL.
-    const NotifyIconRecord bytes = d.Bytes();
-    EXPECT_EQ(std::memcmp(&n, bytes.data(), 24 + d.szTip.size() + 1), 0);
-#endif
 }
 
 TEST(NotifyRecord, TheTooltipEndsAtItsNulOrAfter63CharactersAndTheRestIsZero) {
@@ -62,7 +57,6 @@ TEST(NotifyRecord, TheTooltipEndsAtItsNulOrAfter63CharactersAndTheRestIsZero) {
     } const cases[] = {
         {"text, NUL, spaces as the desktop pads", std::string("Tarnvel") + '\0' + std::string(56, ' '), "Tarnvel"},
         {"no NUL in the field", std::string(64, 'x'), std::string(63, 'x')},
-        {"empty", std::string(1, '\0') + std::string(63, ' '), ""},
         {"63 characters and the NUL", std::string(63, 'y') + '\0', std::string(63, 'y')},
     };
     for (const Case& c : cases) {
@@ -76,12 +70,11 @@ TEST(NotifyRecord, TheTooltipEndsAtItsNulOrAfter63CharactersAndTheRestIsZero) {
 }
 
 TEST(NotifyRecord, AModifyFoldsOnlyTheFieldsItsFlagsName) {
-    NotifyIconRecord added{};
-    added[12] = NIF_MESSAGE_ | NIF_ICON_;
-    added[16] = 0xE9;  // callback 0x07E9 = 2025
-    added[17] = 0x07;
-    added[20] = 0x11;  // icon
-    NOTIFYICONDATAA kept = NativeRecord(added);
+    TrayIconRecord added;
+    added.uFlags = NIF_MESSAGE_ | NIF_ICON_;
+    added.uCallbackMessage = 2025;
+    added.hIcon = 0x11;
+    NOTIFYICONDATAA kept = NativeRecord(added.Bytes());
 
     TrayIconRecord tip;
     tip.uFlags = NIF_TIP_;

@@ -92,12 +92,8 @@ bool Start(const std::wstring& program, PROCESS_INFORMATION& pi) {
 }
 
 const char* RoleName(LONG role) {
-    switch (role) {
-        case ROLE_SYSTEM_STATICTEXT: return "text";
-        case ROLE_SYSTEM_LINK: return "link";
-        case ROLE_SYSTEM_PUSHBUTTON: return "button";
-        default: return "other";
-    }
+    return role == ROLE_SYSTEM_STATICTEXT ? "text" : role == ROLE_SYSTEM_LINK ? "link"
+           : role == ROLE_SYSTEM_PUSHBUTTON ? "button" : "other";
 }
 
 // What a screen reader in another process reads of the window's client area, as

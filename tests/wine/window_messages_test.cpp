@@ -67,22 +67,19 @@ TEST_F(Subclassing, APostedMessageReachesTheInstalledProcedureAndTheRestTheOldOn
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0], static_cast<LPARAM_>(WM_RBUTTONUP_));
     EXPECT_EQ(SendMessageW(hwnd, kOwnMessage, 0, 0), kOwnAnswer);
-
-    // Putting the old procedure back returns the installed one, and messages stop reaching it.
-    EXPECT_EQ(impl->SetWindowLongA(handle(), GWL_WNDPROC_, previous), &Installed);
-    impl->PostMessageA(handle(), 2025, 0, WM_LBUTTONUP_);
-    Pump();
-    EXPECT_EQ(seen.size(), 1u);
-}
-
-TEST_F(Subclassing, TextOutsideTheCodePageSurvivesTheInstalledProcedure) {
-    previous = impl->SetWindowLongA(handle(), GWL_WNDPROC_, &Installed);
+    // Text outside the code page survives the installed procedure: the window stays Unicode.
     const std::wstring title = L"\u0A24\u0A30\u0A28\u0A35\u0A47\u0A32 Tarnvel";
     ASSERT_TRUE(SetWindowTextW(hwnd, title.c_str()));
     wchar_t back[64] = {};
     GetWindowTextW(hwnd, back, 64);
     EXPECT_EQ(std::wstring(back), title);
     EXPECT_TRUE(IsWindowUnicode(hwnd));
+
+    // Putting the old procedure back returns the installed one, and messages stop reaching it.
+    EXPECT_EQ(impl->SetWindowLongA(handle(), GWL_WNDPROC_, previous), &Installed);
+    impl->PostMessageA(handle(), 2025, 0, WM_LBUTTONUP_);
+    Pump();
+    EXPECT_EQ(seen.size(), 1u);
 }
 
 TEST_F(Subclassing, UnknownWindowsAndOtherIndexesInstallNothing) {

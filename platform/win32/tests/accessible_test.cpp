@@ -97,22 +97,13 @@ TEST_F(AccessibleTest, TheChildrenAreTheShownControlsWithARoleInStackingOrder) {
     link.SetVisible(false);
     EXPECT_EQ(Names(), (std::vector<std::wstring>{L"2 Poh", L"Close"}));
     link.SetVisible(true);
-    decoration.SetAccessible(AccessibleRole::Button, "Back");
+    // A picture given a role later joins the list; menus and their items have roles of their own.
+    decoration.SetAccessible(AccessibleRole::Menu, "Back");
+    date.SetAccessible(AccessibleRole::MenuItem);
     EXPECT_EQ(Names(), (std::vector<std::wstring>{L"2 Poh", L"More Information", L"Back", L"Close"}));
+    EXPECT_EQ((std::vector<LONG>{Role(1), Role(3)}), (std::vector<LONG>{ROLE_SYSTEM_MENUITEM, ROLE_SYSTEM_BUTTONMENU}));
     decoration.BringToFront();
     EXPECT_EQ(Names(), (std::vector<std::wstring>{L"2 Poh", L"More Information", L"Close", L"Back"}));
-}
-
-TEST_F(AccessibleTest, MenusAndItemsHaveTheirOwnRoles) {
-    const struct {
-        AccessibleRole role;
-        LONG expected;
-    } cases[] = {{AccessibleRole::Menu, ROLE_SYSTEM_BUTTONMENU}, {AccessibleRole::MenuItem, ROLE_SYSTEM_MENUITEM},
-                 {AccessibleRole::Button, ROLE_SYSTEM_PUSHBUTTON}, {AccessibleRole::Text, ROLE_SYSTEM_STATICTEXT}};
-    for (const auto& k : cases) {
-        link.SetAccessible(k.role, "x");
-        EXPECT_EQ(Role(2), k.expected) << static_cast<int>(k.role);
-    }
 }
 
 TEST_F(AccessibleTest, ChildIdsOutsideTheListAreRefused) {
@@ -221,8 +212,7 @@ TEST(AccessibleLifetime, AnObjectThatOutlivesItsWindowFailsEveryCall) {
         Window w;
         w.SetSize(3000, 1500);
         Label l(w);
-        l.SetCaption("Text");
-        l.SetAccessible(AccessibleRole::Text);
+        l.SetAccessible(AccessibleRole::Text, "Text");
         w.Show();
         Application::ProcessEvents(20);
         void* p = nullptr;
@@ -241,7 +231,6 @@ TEST(AccessibleLifetime, AnObjectThatOutlivesItsWindowFailsEveryCall) {
     EXPECT_EQ(acc->get_accChildCount(&n), CO_E_OBJNOTCONNECTED);
     EXPECT_EQ(n, 0);
     EXPECT_EQ(acc->get_accName(Id(1), &b), CO_E_OBJNOTCONNECTED);
-    EXPECT_EQ(acc->get_accName(Id(CHILDID_SELF), &b), CO_E_OBJNOTCONNECTED);
     EXPECT_EQ(acc->accLocation(&x, &y, &cx, &cy, Id(1)), CO_E_OBJNOTCONNECTED);
     EXPECT_EQ(acc->accHitTest(10, 10, &v), CO_E_OBJNOTCONNECTED);
     EXPECT_EQ(acc->get_accFocus(&v), CO_E_OBJNOTCONNECTED);

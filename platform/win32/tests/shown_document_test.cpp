@@ -40,15 +40,6 @@ TEST(ShownDocument, ConvertsLegacyRunsWhereTheirFontIsMissingAndDropsHiddenOnes)
     }
 }
 
-// A symbol font's bytes are held as U+F000 + byte: converted as the bytes they are.
-TEST(ShownDocument, ConvertsLegacyTextKeptInASymbolFont) {
-    const auto doc = Read("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 GurbaniLipi;}}"
-                          "{\\f1 cyq An\\'b5du}{\\f0 \\u61539?}}");
-    const ShownDocument s = ShowDocument(doc, [](std::string_view) { return false; }, "Noto Sans Gurmukhi");
-    EXPECT_TRUE(s.converted);
-    EXPECT_EQ(richtext::to_utf8(s.document.text), "\u0A1A\u0A47\u0A24 \u0A05\u0A28\u0A70\u0A26\u0A41\uF063");
-}
-
 TEST(RichTextView, ShowsParagraphsAndLineBreaksAsLines) {
     Window w;
     RichTextBox box(w);
@@ -57,7 +48,6 @@ TEST(RichTextView, ShowsParagraphsAndLineBreaksAsLines) {
         const char* shown;
     } cases[] = {
         {"{\\rtf1\\ansi one\\par two\\line three}", "one\ntwo\nthree"},
-        {"{\\rtf1\\ansi {\\b bold} and {\\v hidden}plain}", "bold and plain"},
         {"{\\rtf1\\ansi \\u9608? \\u9730?}", "\u2588 \u2602"},  // decimal code points
     };
     for (const auto& k : cases) {

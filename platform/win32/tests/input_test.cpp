@@ -1,6 +1,8 @@
-// Pointer events of the windowless controls: hit testing from the topmost down, the pressed
-// control keeping the release, and all of it still working behind a procedure installed in
-// front of the window's own, as the desktop integration does.
+// Input on Win32. Pointer events of the windowless controls: hit testing from the topmost
+// down, the pressed control keeping the release, and all of it still working behind a
+// procedure installed in front of the window's own, as the desktop integration does. Keys:
+// from the window and from the text's child window they reach on_key, their characters do
+// nothing in the text.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -8,15 +10,16 @@
 #include <string>
 #include <vector>
 
+#include "platform/application.h"
 #include "platform/label.h"
 #include "platform/picture.h"
+#include "platform/rich_text_box.h"
 #include "platform/window.h"
-#include "platform/window_stacking.h"
 
 namespace tarnvel::platform {
 namespace {
 
-class PointerTest : public ::testing::Test {
+class Input : public ::testing::Test {
 protected:
     Window w;
     Label label{w};
@@ -46,7 +49,7 @@ protected:
     }
 };
 
-TEST_F(PointerTest, TheTopmostVisibleControlUnderThePointerGetsTheEvent) {
+TEST_F(Input, TheTopmostVisibleControlUnderThePointerGetsTheEvent) {
     const struct {
         int x, y;
         const char* who;
@@ -56,17 +59,13 @@ TEST_F(PointerTest, TheTopmostVisibleControlUnderThePointerGetsTheEvent) {
         Send(WM_MOUSEMOVE, k.x, k.y);
         EXPECT_EQ(got, (std::vector<std::string>{std::string(k.who) + " move"})) << k.x << "," << k.y;
     }
-    label.mouse.move = nullptr;  // an unset handler ignores the event, it does not pass it on
-    got.clear();
-    Send(WM_MOUSEMOVE, 15, 15);
-    EXPECT_TRUE(got.empty());
-}
-
-TEST_F(PointerTest, StackingAndVisibilityDecideWhoIsHit) {
+    // At one point: the control made last is on top until another is brought to the front;
+    // hidden ones are passed over; an unset handler ignores the event, it does not pass it on.
     Label above(w);
     const TwipsPerPixel f = w.Factors();
     above.Move(45 * f.x, 22 * f.y, 10 * f.x, 5 * f.y);
     Record(above.mouse, "above");
+    got.clear();
     Send(WM_MOUSEMOVE, 50, 25);
     picture.BringToFront();
     Send(WM_MOUSEMOVE, 50, 25);
@@ -74,10 +73,12 @@ TEST_F(PointerTest, StackingAndVisibilityDecideWhoIsHit) {
     Send(WM_MOUSEMOVE, 50, 25);
     above.SetVisible(false);
     Send(WM_MOUSEMOVE, 50, 25);
+    label.mouse.move = nullptr;
+    Send(WM_MOUSEMOVE, 50, 25);
     EXPECT_EQ(got, (std::vector<std::string>{"above move", "picture move", "above move", "label move"}));
 }
 
-TEST_F(PointerTest, ThePressedControlGetsTheReleaseWhereverItHappens) {
+TEST_F(Input, ThePressedControlGetsTheReleaseWhereverItHappens) {
     Send(WM_LBUTTONDOWN, 15, 15);
     Send(WM_MOUSEMOVE, 150, 80);
     Send(WM_LBUTTONUP, 150, 80);
@@ -85,7 +86,7 @@ TEST_F(PointerTest, ThePressedControlGetsTheReleaseWhereverItHappens) {
     EXPECT_EQ(got, (std::vector<std::string>{"label down", "label move", "label up", "window right down"}));
 }
 
-TEST_F(PointerTest, AHandlerMayDestroyItsOwnControl) {
+TEST_F(Input, AHandlerMayDestroyItsOwnControl) {
     auto doomed = std::make_unique<Label>(w);
     doomed->Move(0, 0, 200 * w.Factors().x, 100 * w.Factors().y);
     doomed->mouse.down = [&](MouseButton) { doomed.reset(); };
@@ -103,7 +104,7 @@ LRESULT CALLBACK InFront(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     return CallWindowProcA(g_previous, h, msg, wp, lp);
 }
 
-TEST_F(PointerTest, EventsStillArriveBehindAProcedureInstalledInFront) {
+TEST_F(Input, EventsStillArriveBehindAProcedureInstalledInFront) {
     HWND h = reinterpret_cast<HWND>(w.Handle());
     g_seen = 0;
     g_previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&InFront)));
@@ -119,16 +120,35 @@ TEST_F(PointerTest, EventsStillArriveBehindAProcedureInstalledInFront) {
     EXPECT_TRUE(IsWindow(h)) << "the desktop's close destroyed the window";
 }
 
-TEST_F(PointerTest, AWindowWithTooltipsCanStillBeKeptOnTop) {
-    label.SetToolTip("Chet");
-    picture.SetToolTip("Close");
-    for (bool shown : {false, true}) {
-        if (shown) w.Show();
-        SetTopMost(w, true);
-        EXPECT_TRUE(TopMost(w)) << shown;
-        SetTopMost(w, false);
-        EXPECT_FALSE(TopMost(w)) << shown;
+TEST_F(Input, TheWindowsKeysReachOnKeyFromTheWindowAndTheText) {
+    RichTextBox text(w);
+    text.Move(0, 0, 2000, 1000);
+    text.SetPlainText("one two");
+    std::vector<Key> keys;
+    w.on_key = [&](Key k) {
+        keys.push_back(k);
+        return true;
+    };
+    w.Show();
+    Application::ProcessEvents(20);
+    HWND edit = FindWindowExW(reinterpret_cast<HWND>(w.Handle()), nullptr, nullptr, nullptr);  // the text
+    ASSERT_NE(edit, nullptr);
+    const struct {
+        WPARAM vk;
+        Key expected;
+    } cases[] = {{VK_TAB, Key::Tab}, {VK_RETURN, Key::Enter}, {VK_SPACE, Key::Space}, {VK_ESCAPE, Key::Escape}};
+    for (HWND target : {reinterpret_cast<HWND>(w.Handle()), edit}) {
+        for (const auto& k : cases) {
+            keys.clear();
+            SendMessageW(target, WM_KEYDOWN, k.vk, 1);
+            EXPECT_EQ(keys, std::vector<Key>{k.expected}) << k.vk;
+        }
     }
+    keys.clear();
+    SendMessageW(edit, WM_KEYDOWN, 'A', 1);
+    SendMessageW(edit, WM_CHAR, L' ', 1);  // typed into a read-only text: nothing
+    EXPECT_TRUE(keys.empty());
+    EXPECT_EQ(text.ShownText(), "one two");
 }
 
 }  // namespace
