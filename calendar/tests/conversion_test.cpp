@@ -19,7 +19,8 @@ const int kKnown[][6] = {
 
 TEST(Conversion, KnownDates) {
     for (const auto& k : kKnown)
-        EXPECT_EQ(nanakshahi_fields(k[0], k[1], k[2]), (NanakshahiFields{k[3], k[4], k[5]})) << k[0] << '-' << k[1] << '-' << k[2];
+        EXPECT_EQ(nanakshahi_fields(k[0], k[1], k[2]), (NanakshahiFields{k[3], k[4], k[5]}))
+            << k[0] << '-' << k[1] << '-' << k[2];
 }
 
 // All ten fields are written, also into a record that held a longer date before.

@@ -90,7 +90,7 @@ TEST_F(FaultTest, DamagedOrUnreadableSettingsFileKeepsEveryByte) {
         prog->Exit();
         EXPECT_TRUE(world.message_box.shown.empty()) << "once";
         EXPECT_EQ(ReadFile(SettingsFile()), c.after);
-        EXPECT_EQ(std::distance(fs::directory_iterator(config), {}), c.error == 0 ? 2 : 3)
+        EXPECT_EQ(Entries(config), c.error == 0 ? 2u : 3u)
             << "the file, the one kept, autostart";
         prog.reset();
     }
@@ -225,7 +225,7 @@ TEST_F(FaultTest, AutostartFolderMissingBlockedOrReadOnly) {
         {"configuration folder read-only, no autostart folder", [&] { ::chmod(config.c_str(), 0555); }, true,
          {error(EACCES, " opening key")}},
         {"autostart folder read-only",
-         [&] { fs::create_directory(config / "autostart"), ::chmod((config / "autostart").c_str(), 0555); }, true,
+         [&] { fs::create_directory(config / "autostart"); ::chmod((config / "autostart").c_str(), 0555); }, true,
          {error(EACCES, " setting key")}},
     };
     const auto there = [&] {
